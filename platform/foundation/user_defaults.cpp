@@ -1,0 +1,80 @@
+#include "platform/foundation/user_defaults.h"
+
+#include <QLocale>
+
+namespace lanterncrest {
+
+UserDefaults& UserDefaults::standard()
+{
+    static UserDefaults defaults;
+    return defaults;
+}
+
+UserDefaults::UserDefaults() = default;
+
+UserDefaults::UserDefaults(const QString& iniFilePath)
+    : settings_(iniFilePath, QSettings::IniFormat)
+{
+}
+
+void UserDefaults::set(const QString& key, const QVariant& value)
+{
+    settings_.setValue(key, value);
+}
+
+void UserDefaults::removeObject(const QString& key)
+{
+    settings_.remove(key);
+}
+
+QVariant UserDefaults::object(const QString& key) const
+{
+    if (!settings_.contains(key) && key == QLatin1String(appleLanguagesKey))
+        return QLocale::system().uiLanguages();
+    return settings_.value(key);
+}
+
+std::optional<QString> UserDefaults::string(const QString& key) const
+{
+    const QVariant value = object(key);
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return value.toString();
+}
+
+std::optional<QVariantMap> UserDefaults::dictionary(const QString& key) const
+{
+    const QVariant value = object(key);
+    if (value.typeId() != QMetaType::QVariantMap)
+        return std::nullopt;
+    return value.toMap();
+}
+
+QStringList UserDefaults::stringList(const QString& key) const
+{
+    // The INI format writes a one-element list as a bare text, so a text read back
+    // from disk is that list.
+    const QVariant value = object(key);
+    switch (value.typeId()) {
+    case QMetaType::QStringList:
+        return value.toStringList();
+    case QMetaType::QString:
+        return {value.toString()};
+    default:
+        return {};
+    }
+}
+
+QString UserDefaults::preferredLanguage() const
+{
+    const QStringList languages = stringList(QLatin1String(appleLanguagesKey));
+    return languages.isEmpty() ? QString() : languages.first();
+}
+
+bool UserDefaults::synchronize()
+{
+    settings_.sync();
+    return settings_.status() == QSettings::NoError;
+}
+
+} // namespace lanterncrest
