@@ -2,7 +2,7 @@
 #include "platform/foundation/documents_directory.h"
 #include "platform/foundation/main_queue.h"
 #include "tests/support/console_capture.h"
-#include "tests/support/event_loop.h"
+#include "tests/support/loopback_service.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,7 +62,7 @@ TEST(MainQueue, BlocksRunLaterInTheOrderOfTheirDelays)
     MainQueue::asyncAfter(-1, [&] { order.append("now"); });
     EXPECT_TRUE(order.isEmpty()); // never inside the call
 
-    EXPECT_TRUE(test::runEventLoopUntil([&] { return order.size() == 3; }));
+    EXPECT_TRUE(test::waitUntil([&] { return order.size() == 3; }));
     EXPECT_EQ(order, (QStringList{"now", "soon", "late"}));
 }
 

@@ -1,0 +1,56 @@
+#include "api/api_configuration.h"
+
+#include "platform/foundation/console.h"
+
+#include <QUrl>
+
+namespace lanterncrest {
+
+namespace {
+constexpr auto compiledBase = "https://api.lcrestdata.io/";
+constexpr auto accountEmail = "service@lcrestdata.io";
+constexpr auto accountPassword = "Lc7!rQ2m#Vw9zT4e";
+} // namespace
+
+QString ApiConfiguration::baseUrl()
+{
+    static const QString resolved = [] {
+        const QByteArray overrideText = qgetenv(baseUrlVariable);
+        QString base = resolveBaseUrl(overrideText);
+        if (!overrideText.isEmpty() && base == compiledBaseUrl())
+            Console::print(QStringLiteral("%1 is not an http(s) base URL; using the built-in service")
+                               .arg(QLatin1String(baseUrlVariable)));
+        return base;
+    }();
+    return resolved;
+}
+
+QString ApiConfiguration::compiledBaseUrl()
+{
+    return QString::fromLatin1(compiledBase);
+}
+
+QString ApiConfiguration::resolveBaseUrl(const QByteArray& overrideText)
+{
+    const QString text = QString::fromUtf8(overrideText).trimmed();
+    if (text.isEmpty())
+        return compiledBaseUrl();
+    const QUrl url(text, QUrl::StrictMode);
+    const bool usable = url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http")
+        && !url.host().isEmpty() && !url.hasQuery() && !url.hasFragment();
+    if (!usable)
+        return compiledBaseUrl();
+    return text.endsWith(u'/') ? text : text + u'/';
+}
+
+QString ApiConfiguration::serviceAccountEmail()
+{
+    return QString::fromLatin1(accountEmail);
+}
+
+QString ApiConfiguration::serviceAccountPassword()
+{
+    return QString::fromLatin1(accountPassword);
+}
+
+} // namespace lanterncrest

@@ -1,0 +1,93 @@
+#include "api/network_api.h"
+
+#include "api/api_configuration.h"
+#include "api/request_text.h"
+#include "api/token_store.h"
+
+namespace lanterncrest {
+
+NetworkAPI::NetworkAPI(Case kind, Parameters parameters, QString first, QString second)
+    : case_(kind)
+    , parameters_(parameters.is_object() ? std::move(parameters) : Parameters::object())
+    , first_(std::move(first))
+    , second_(std::move(second))
+{
+}
+
+NetworkAPI NetworkAPI::refreshToken(Parameters parameters) { return {Case::refreshToken, std::move(parameters)}; }
+NetworkAPI NetworkAPI::findPlayerById(const QString& playerId) { return {Case::findPlayerById, {}, playerId}; }
+NetworkAPI NetworkAPI::getPlayerAssitsList(Parameters parameters) { return {Case::getPlayerAssitsList, std::move(parameters)}; }
+NetworkAPI NetworkAPI::getPlayerCoaches(Parameters parameters) { return {Case::getPlayerCoaches, std::move(parameters)}; }
+NetworkAPI NetworkAPI::getPlayerGoals(Parameters parameters) { return {Case::getPlayerGoals, std::move(parameters)}; }
+NetworkAPI NetworkAPI::getPlayerStats(Parameters parameters) { return {Case::getPlayerStats, std::move(parameters)}; }
+NetworkAPI NetworkAPI::getPlayerTitles(Parameters parameters) { return {Case::getPlayerTitles, std::move(parameters)}; }
+NetworkAPI NetworkAPI::getPlayerTransfers(Parameters parameters) { return {Case::getPlayerTransfers, std::move(parameters)}; }
+NetworkAPI NetworkAPI::getPlayerVsPlayer(Parameters parameters) { return {Case::getPlayerVsPlayer, std::move(parameters)}; }
+NetworkAPI NetworkAPI::getPlayerTeamAgainst(Parameters parameters) { return {Case::getPlayerTeamAgainst, std::move(parameters)}; }
+NetworkAPI NetworkAPI::getSeasonTeams(const QString& seasonId) { return {Case::getSeasonTeams, {}, seasonId}; }
+NetworkAPI NetworkAPI::getTeamPlayers(const QString& teamId, const QString& seasonId) { return {Case::getTeamPlayers, {}, teamId, seasonId}; }
+NetworkAPI NetworkAPI::getPlayersListing() { return {Case::getPlayersListing, {}}; }
+
+QString NetworkAPI::path() const
+{
+    switch (case_) {
+    case Case::refreshToken: return QStringLiteral("v1/clients/web/admin/login");
+    case Case::findPlayerById: return QStringLiteral("v1/players/") + percentEncodedPathSegment(first_);
+    case Case::getPlayerAssitsList: return QStringLiteral("v1/player-assists-list");
+    case Case::getPlayerCoaches: return QStringLiteral("v1/player-coaches");
+    case Case::getPlayerGoals: return QStringLiteral("v1/player-goals");
+    case Case::getPlayerStats: return QStringLiteral("v1/player-stats");
+    case Case::getPlayerTitles: return QStringLiteral("v1/player-places");
+    case Case::getPlayerTransfers: return QStringLiteral("v1/transfers");
+    case Case::getPlayerVsPlayer: return QStringLiteral("v1/players-head-to-head");
+    case Case::getPlayerTeamAgainst: return QStringLiteral("v1/player-against-teams");
+    case Case::getSeasonTeams:
+        return QStringLiteral("v1/seasons/") + percentEncodedPathSegment(first_) + QStringLiteral("/teams");
+    case Case::getTeamPlayers:
+        return QStringLiteral("v1/team-players-in-current-season?id=") + percentEncodedQueryValue(first_)
+            + QStringLiteral("&season_id=") + percentEncodedQueryValue(second_);
+    case Case::getPlayersListing: return QStringLiteral("v1/korvex-players");
+    }
+    Q_UNREACHABLE();
+}
+
+QString NetworkAPI::url() const
+{
+    return ApiConfiguration::baseUrl() + path();
+}
+
+NetworkAPI::Method NetworkAPI::method() const
+{
+    return case_ == Case::refreshToken ? Method::post : Method::get;
+}
+
+NetworkAPI::Encoding NetworkAPI::encoding() const
+{
+    return case_ == Case::refreshToken ? Encoding::json : Encoding::url;
+}
+
+NetworkAPI::Parameters NetworkAPI::parameters() const
+{
+    switch (case_) {
+    case Case::refreshToken:
+        return {{"email", ApiConfiguration::serviceAccountEmail().toStdString()},
+                {"password", ApiConfiguration::serviceAccountPassword().toStdString()}};
+    case Case::findPlayerById:
+    case Case::getSeasonTeams:
+    case Case::getTeamPlayers:
+    case Case::getPlayersListing:
+        return Parameters::object();
+    default:
+        return parameters_;
+    }
+}
+
+NetworkAPI::Headers NetworkAPI::headers() const
+{
+    return {
+        {"Content-Type", "application/json"},
+        {"Authorization", "Bearer " + headerValue(getAccessToken())},
+    };
+}
+
+} // namespace lanterncrest

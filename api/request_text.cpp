@@ -1,0 +1,30 @@
+#include "api/request_text.h"
+
+#include <QUrl>
+
+namespace lanterncrest {
+
+QString percentEncodedPathSegment(const QString& value)
+{
+    if (value == u"." || value == u"..")
+        return QString(value).replace(u'.', QStringLiteral("%252E"));
+    return percentEncodedQueryValue(value);
+}
+
+QString percentEncodedQueryValue(const QString& value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+QByteArray headerValue(const QString& value)
+{
+    QString clean;
+    clean.reserve(value.size());
+    for (const QChar c : value) {
+        if (c.category() != QChar::Other_Control)
+            clean += c;
+    }
+    return clean.toUtf8();
+}
+
+} // namespace lanterncrest
