@@ -1,0 +1,10 @@
+#include "platform/ui/view.h"
+
+namespace lanterncrest {
+
+View::View(QWidget* parent)
+    : LayerStyledWidget<QWidget>(parent)
+{
+}
+
+} // namespace lanterncrest
