@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+namespace lanterncrest {
+
+// The widget behind ProgressHUD: covers its host window (or is a small window of its own when
+// it has no host) and paints a turning arc on a dark rounded square in its middle.
+class ProgressOverlay : public QWidget {
+    Q_OBJECT
+public:
+    // `host` null makes a frameless window of its own.
+    explicit ProgressOverlay(QWidget* host);
+
+    QWidget* host() const { return parentWidget(); }
+
+    // The rounded square with the spinner, in the overlay's coordinates.
+    QRect boxRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fitHost();
+
+    QTimer turn_;
+    int angle_ = 0;
+};
+
+} // namespace lanterncrest
