@@ -86,20 +86,12 @@ std::optional<RecordedRequest> takeRequest(QByteArray& buffer)
 
 ScriptedAnswer ScriptedAnswer::json(int status, QByteArray body)
 {
-    ScriptedAnswer answer;
-    answer.status = status;
-    answer.headers = {{"Content-Type", "application/json"}};
-    answer.body = std::move(body);
-    return answer;
+    return ScriptedAnswer{status, {{"Content-Type", "application/json"}}, std::move(body)};
 }
 
 ScriptedAnswer ScriptedAnswer::text(int status, QByteArray body)
 {
-    ScriptedAnswer answer;
-    answer.status = status;
-    answer.headers = {{"Content-Type", "text/plain; charset=utf-8"}};
-    answer.body = std::move(body);
-    return answer;
+    return ScriptedAnswer{status, {{"Content-Type", "text/plain; charset=utf-8"}}, std::move(body)};
 }
 
 ScriptedAnswer ScriptedAnswer::truncated(int status, QByteArray body, qsizetype bodyBytesSent)
@@ -283,7 +275,7 @@ void LoopbackService::send(QTcpSocket* socket, const ScriptedAnswer& answer)
     QByteArray bytes = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reasonPhrase(answer.status) + "\r\n";
     for (const auto& [name, value] : answer.headers)
         bytes += name + ": " + value + "\r\n";
-    if (!namesHeader(answer.headers, "Content-Length"))
+    if (!namesHeader(answer.headers, "Content-Length") && !namesHeader(answer.headers, "Transfer-Encoding"))
         bytes += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     bytes += "\r\n";
     if (answer.ending == Ending::TruncatedBody) {

@@ -57,7 +57,8 @@ struct ScriptedAnswer {
     std::chrono::milliseconds delay{0}; // waited before anything is sent (or the close)
     Ending ending = Ending::Complete;
     qsizetype bodyBytesSent = 0; // for TruncatedBody
-    // Content-Length is added unless `headers` names one itself.
+    // Content-Length is added unless `headers` names it or Transfer-Encoding (then the
+    // body must be given in that encoding).
 
     static ScriptedAnswer json(int status, QByteArray body);
     static ScriptedAnswer text(int status, QByteArray body);
