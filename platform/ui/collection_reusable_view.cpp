@@ -1,0 +1,7 @@
+#include "platform/ui/collection_reusable_view.h"
+
+namespace lanterncrest {
+
+CollectionReusableView::CollectionReusableView(QWidget* parent) : QWidget(parent) {}
+
+} // namespace lanterncrest
