@@ -1,0 +1,32 @@
+#pragma once
+
+#include <utility>
+#include <variant>
+
+#include "platform/coding/decoding_error.h"
+
+namespace lanterncrest {
+
+// A decoded value or the error that stopped it: never both, never neither.
+template <class T>
+class DecodeResult {
+ public:
+  DecodeResult(T value) : result_(std::in_place_index<0>, std::move(value)) {}
+  DecodeResult(DecodingError error) : result_(std::in_place_index<1>, std::move(error)) {}
+
+  bool ok() const noexcept { return result_.index() == 0; }
+  explicit operator bool() const noexcept { return ok(); }
+
+  // Only when ok().
+  const T& value() const& { return std::get<0>(result_); }
+  T& value() & { return std::get<0>(result_); }
+  T&& value() && { return std::get<0>(std::move(result_)); }
+
+  // Only when !ok().
+  const DecodingError& error() const { return std::get<1>(result_); }
+
+ private:
+  std::variant<T, DecodingError> result_;
+};
+
+}  // namespace lanterncrest

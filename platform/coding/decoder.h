@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include <simdjson.h>
+
+#include "platform/coding/coding_key.h"
+#include "platform/coding/decoding_error.h"
+#include "platform/export.h"
+
+namespace lanterncrest {
+
+template <CodingKey K>
+class KeyedDecodingContainer;
+class SingleValueDecodingContainer;
+
+// One step of the way to the value being decoded. Steps live on the stack of the decoding
+// calls, so a path costs nothing until an error has to name it, and a step taken by a read
+// that has ended (a swallowed lenient read included) is gone from every later path.
+struct CodingPathNode {
+  const CodingPathNode* parent = nullptr;
+  std::string_view key;  // a member's key text; empty for a list position
+  std::size_t index = 0;
+  bool isIndex = false;
+};
+
+// A position in a parsed document: the value, the path to it, and where a failure is described.
+// Errors are returned as false; when the decoder collects errors, the failure is also described
+// in its DecodingError. Inside a lenient read nothing collects, so a bad value costs only a
+// comparison of JSON kinds: no exception, no allocation, no text.
+class LANTERNCREST_EXPORT Decoder {
+ public:
+  Decoder(simdjson::dom::element value, const CodingPathNode* path, DecodingError* errors) noexcept
+      : value_(value), path_(path), errors_(errors) {}
+
+  const simdjson::dom::element& value() const noexcept { return value_; }
+  const CodingPathNode* pathNode() const noexcept { return path_; }
+  bool collectsErrors() const noexcept { return errors_ != nullptr; }
+
+  // The decoder of a value below this one, reached by `step`.
+  Decoder child(simdjson::dom::element value, const CodingPathNode* step) const noexcept {
+    return Decoder(value, step, errors_);
+  }
+  // The same value, read by someone who will discard any failure.
+  Decoder discardingErrors() const noexcept { return Decoder(value_, path_, nullptr); }
+
+  std::vector<CodingPathComponent> codingPath() const;
+
+  // The value as an object keyed by K; no container (and a failure) when it is not an object.
+  template <CodingKey K>
+  std::optional<KeyedDecodingContainer<K>> container() const;
+  SingleValueDecodingContainer singleValueContainer() const noexcept;
+
+  // Each describes a failure of this value, when errors are collected, and returns false.
+  // `expected` names what was asked for: "a string", "an object"...
+  bool typeMismatch(std::string_view expected) const {
+    if (errors_ != nullptr) {
+      report(DecodingError::Kind::typeMismatch, expected, {});
+    }
+    return false;
+  }
+  bool valueNotFound(std::string_view expected) const {
+    if (errors_ != nullptr) {
+      report(DecodingError::Kind::valueNotFound, expected, {});
+    }
+    return false;
+  }
+  bool numberDoesNotFit(std::string_view expected) const {
+    if (errors_ != nullptr) {
+      report(DecodingError::Kind::dataCorrupted, expected, {});
+    }
+    return false;
+  }
+  bool keyNotFound(std::string_view key) const {
+    if (errors_ != nullptr) {
+      report(DecodingError::Kind::keyNotFound, {}, key);
+    }
+    return false;
+  }
+  // A value of another kind than `expected` fails as a type mismatch, null as a missing value.
+  bool wrongKind(std::string_view expected) const {
+    return value_.is_null() ? valueNotFound(expected) : typeMismatch(expected);
+  }
+
+ private:
+  [[gnu::cold]] void report(DecodingError::Kind kind, std::string_view expected, std::string_view key) const;
+
+  simdjson::dom::element value_;
+  const CodingPathNode* path_;
+  DecodingError* errors_;
+};
+
+namespace coding_detail {
+
+// Decodes `out` from the decoder's value; defined in decodable.h.
+template <class T>
+bool decodeValue(const Decoder& decoder, T& out);
+
+}  // namespace coding_detail
+
+}  // namespace lanterncrest

@@ -1,0 +1,69 @@
+#include "platform/coding/json_decoder.h"
+
+#include <string>
+
+namespace lanterncrest {
+namespace {
+
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+// A parser keeps buffers sized for the largest document it has read. Answers of the service
+// are tens of kilobytes; a parser that grew past this for an unusual one is let go, so it
+// does not pin that memory for the life of the thread.
+constexpr std::size_t keptCapacity = std::size_t{16} << 20;
+
+// One parser per thread, reused. A decode started from within another decode on the same
+// thread gets a parser of its own, since the outer document must stay alive.
+class ParserLease {
+ public:
+  ParserLease() : usesShared_(!shared().busy) {
+    if (usesShared_) {
+      shared().busy = true;
+    } else {
+      own_.emplace();
+    }
+  }
+  ~ParserLease() {
+    if (usesShared_) {
+      shared().busy = false;
+      if (shared().parser.capacity() > keptCapacity) {
+        shared().parser = simdjson::dom::parser();
+      }
+    }
+  }
+  ParserLease(const ParserLease&) = delete;
+  ParserLease& operator=(const ParserLease&) = delete;
+
+  simdjson::dom::parser& parser() { return usesShared_ ? shared().parser : *own_; }
+
+ private:
+  struct Shared {
+    simdjson::dom::parser parser;
+    bool busy = false;
+  };
+  static Shared& shared() {
+    thread_local Shared instance;
+    return instance;
+  }
+
+  bool usesShared_;
+  std::optional<simdjson::dom::parser> own_;
+};
+
+}  // namespace
+
+bool JSONDecoder::decodeDocument(std::string_view bytes, DecodingError& error, DecodeRoot decodeRoot, void* context) {
+  if (bytes.starts_with(byteOrderMark)) {  // simdjson refuses it
+    bytes.remove_prefix(byteOrderMark.size());
+  }
+  ParserLease lease;
+  const simdjson::simdjson_result<simdjson::dom::element> root = lease.parser().parse(bytes.data(), bytes.size());
+  if (root.error() != simdjson::SUCCESS) {
+    error = DecodingError(DecodingError::Kind::dataCorrupted, {},
+                          std::string("The given data was not valid JSON: ") + simdjson::error_message(root.error()));
+    return false;
+  }
+  return decodeRoot(context, Decoder(root.value_unsafe(), nullptr, &error));
+}
+
+}  // namespace lanterncrest

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "platform/coding/decoder.h"
+
+namespace lanterncrest {
+
+// One value read as a whole, by the strict rules of the JSON decoder: nothing is converted
+// between strings, numbers and booleans; a 64-bit integer comes only from a number with an
+// exact integral value in range; a 32-bit float from any number within the float's range.
+class SingleValueDecodingContainer {
+ public:
+  explicit SingleValueDecodingContainer(const Decoder& decoder) noexcept : decoder_(decoder) {}
+
+  // True when the value is null.
+  bool decodeNil() const noexcept { return decoder_.value().is_null(); }
+
+  bool decode(std::string& out) const {
+    const auto& value = decoder_.value();
+    if (value.type() != simdjson::dom::element_type::STRING) {
+      return decoder_.wrongKind("a string");
+    }
+    out.assign(value.get_string().value_unsafe());
+    return true;
+  }
+
+  bool decode(std::int64_t& out) const {
+    constexpr double twoTo63 = 9223372036854775808.0;
+    const auto& value = decoder_.value();
+    switch (value.type()) {
+      case simdjson::dom::element_type::INT64:
+        out = value.get_int64().value_unsafe();
+        return true;
+      case simdjson::dom::element_type::UINT64:  // above the signed range, never wrapped
+        return decoder_.numberDoesNotFit("a 64-bit integer");
+      case simdjson::dom::element_type::DOUBLE: {  // 7.0 and 1e2 are integers, 7.5 is not
+        const double number = value.get_double().value_unsafe();
+        if (number >= -twoTo63 && number < twoTo63 && std::trunc(number) == number) {
+          out = static_cast<std::int64_t>(number);
+          return true;
+        }
+        return decoder_.numberDoesNotFit("a 64-bit integer");
+      }
+      default:
+        return decoder_.wrongKind("a 64-bit integer");
+    }
+  }
+
+  bool decode(float& out) const {
+    const auto& value = decoder_.value();
+    double number = 0;
+    switch (value.type()) {
+      case simdjson::dom::element_type::INT64:
+        number = static_cast<double>(value.get_int64().value_unsafe());
+        break;
+      case simdjson::dom::element_type::UINT64:
+        number = static_cast<double>(value.get_uint64().value_unsafe());
+        break;
+      case simdjson::dom::element_type::DOUBLE:
+        number = value.get_double().value_unsafe();
+        break;
+      default:
+        return decoder_.wrongKind("a 32-bit float");
+    }
+    // In range when it rounds to a finite float: below FLT_MAX plus half its spacing, so the
+    // shortest text of FLT_MAX (3.4028235e38) reads back, and 1e40 never becomes infinity.
+    constexpr double firstBeyondRange = 0x1.ffffffp+127;
+    if (!(std::fabs(number) < firstBeyondRange)) {
+      return decoder_.numberDoesNotFit("a 32-bit float");
+    }
+    out = static_cast<float>(number);
+    return true;
+  }
+
+  // Records, lists and any other decodable type.
+  template <class T>
+  bool decode(T& out) const {
+    return coding_detail::decodeValue(decoder_, out);
+  }
+
+ private:
+  Decoder decoder_;
+};
+
+inline SingleValueDecodingContainer Decoder::singleValueContainer() const noexcept {
+  return SingleValueDecodingContainer(*this);
+}
+
+}  // namespace lanterncrest
