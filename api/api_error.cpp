@@ -4,43 +4,40 @@
 
 namespace lanterncrest {
 
-ApiError::ApiError(Kind kind, QString description, QString rendering)
-    : kind_(kind)
-    , description_(std::move(description))
-    , rendering_(std::move(rendering))
+ApiError::ApiError(HttpError error)
+    : error_(std::move(error))
 {
 }
 
-ApiError ApiError::http(QString localizedDescription, QString rendering)
+ApiError::ApiError(CustomError error)
+    : error_(std::move(error))
 {
-    return {Kind::http, std::move(localizedDescription), std::move(rendering)};
+}
+
+ApiError::ApiError(DecodingFailure failure)
+    : error_(std::move(failure))
+{
 }
 
 ApiError ApiError::decoding(QString description)
 {
-    QString rendering = description;
-    return {Kind::decoding, std::move(description), std::move(rendering)};
-}
-
-ApiError::ApiError(CustomError error)
-    : kind_(Kind::custom)
-    , custom_(std::move(error))
-{
+    return ApiError(DecodingFailure{std::move(description)});
 }
 
 QString ApiError::localizedDescription() const
 {
-    return custom_ ? custom_->localizedDescription() : description_;
+    if (const HttpError* http = httpError())
+        return http->localizedDescription();
+    if (const CustomError* custom = customError())
+        return custom->localizedDescription();
+    return std::get<DecodingFailure>(error_).description;
 }
 
 QString ApiError::rendering() const
 {
-    return custom_ ? custom_->rendering() : rendering_;
-}
-
-const CustomError* ApiError::customError() const
-{
-    return custom_ ? &*custom_ : nullptr;
+    if (const CustomError* custom = customError())
+        return custom->rendering();
+    return localizedDescription();
 }
 
 } // namespace lanterncrest

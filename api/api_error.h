@@ -1,9 +1,10 @@
 #pragma once
 
 #include "api/custom_error.h"
+#include "platform/http/http_error.h"
 
 #include <QString>
-#include <optional>
+#include <variant>
 
 namespace lanterncrest {
 
@@ -14,28 +15,30 @@ class ApiError {
 public:
     enum class Kind { http, decoding, custom };
 
-    // An error of the HTTP layer: its one-line description and how it reads when printed.
-    static ApiError http(QString localizedDescription, QString rendering);
-    // The answer did not decode into the expected record; `description` names where and why.
+    ApiError(HttpError error);   // NOLINT(google-explicit-constructor): each is an ApiError
+    ApiError(CustomError error); // NOLINT(google-explicit-constructor)
+    // The answer did not decode into the expected record; `description` says where and why.
     static ApiError decoding(QString description);
-    ApiError(CustomError error); // NOLINT(google-explicit-constructor): a CustomError is an ApiError
 
-    Kind kind() const { return kind_; }
-    // One line for a person: the HTTP error's or decoder's description, a CustomError's
+    Kind kind() const { return static_cast<Kind>(error_.index()); }
+    // One line for a person: the HTTP error's or the decoder's description, a CustomError's
     // _description.
     QString localizedDescription() const;
-    // How the error reads when printed (a CustomError renders its whole value).
+    // How the error reads when printed: a CustomError renders its whole value, the other
+    // kinds their description.
     QString rendering() const;
-    // The CustomError carried, or nullptr for the other kinds.
-    const CustomError* customError() const;
+
+    // The error carried, or nullptr when it is of another kind.
+    const HttpError* httpError() const { return std::get_if<HttpError>(&error_); }
+    const CustomError* customError() const { return std::get_if<CustomError>(&error_); }
 
 private:
-    ApiError(Kind kind, QString description, QString rendering);
+    struct DecodingFailure {
+        QString description;
+    };
+    explicit ApiError(DecodingFailure failure);
 
-    Kind kind_;
-    QString description_;
-    QString rendering_;
-    std::optional<CustomError> custom_;
+    std::variant<HttpError, DecodingFailure, CustomError> error_;
 };
 
 } // namespace lanterncrest

@@ -56,14 +56,14 @@ QString NetworkAPI::url() const
     return ApiConfiguration::baseUrl() + path();
 }
 
-NetworkAPI::Method NetworkAPI::method() const
+HttpMethod NetworkAPI::method() const
 {
-    return case_ == Case::refreshToken ? Method::post : Method::get;
+    return case_ == Case::refreshToken ? HttpMethod::Post : HttpMethod::Get;
 }
 
-NetworkAPI::Encoding NetworkAPI::encoding() const
+ParameterEncoding NetworkAPI::encoding() const
 {
-    return case_ == Case::refreshToken ? Encoding::json : Encoding::url;
+    return case_ == Case::refreshToken ? ParameterEncoding::Json : ParameterEncoding::Url;
 }
 
 NetworkAPI::Parameters NetworkAPI::parameters() const
@@ -82,11 +82,11 @@ NetworkAPI::Parameters NetworkAPI::parameters() const
     }
 }
 
-NetworkAPI::Headers NetworkAPI::headers() const
+HttpHeaders NetworkAPI::headers() const
 {
     return {
-        {"Content-Type", "application/json"},
-        {"Authorization", "Bearer " + headerValue(getAccessToken())},
+        {QStringLiteral("Content-Type"), QStringLiteral("application/json")},
+        {QStringLiteral("Authorization"), QStringLiteral("Bearer ") + headerValue(getAccessToken())},
     };
 }
 

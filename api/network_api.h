@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include "platform/http/http_headers.h"
+#include "platform/http/http_method.h"
+#include "platform/http/parameter_encoding.h"
+
 #include <QString>
 #include <nlohmann/json.hpp>
-#include <utility>
 
 namespace lanterncrest {
 
@@ -28,14 +29,8 @@ public:
         getTeamPlayers,
         getPlayersListing,
     };
-    enum class Method { get, post };
-    // url: the parameters become the query string (none for an empty object);
-    // json: they become the request body as a JSON object.
-    enum class Encoding { url, json };
     // Always a JSON object; a case given anything else keeps an empty object.
     using Parameters = nlohmann::json;
-    // Header names and values in the order they are set.
-    using Headers = QList<std::pair<QByteArray, QByteArray>>;
 
     // The service-account login. Its parameters are always the account's e-mail and
     // password; whatever is passed here is ignored.
@@ -59,14 +54,14 @@ public:
     QString path() const;
     // ApiConfiguration::baseUrl() followed by path().
     QString url() const;
-    // POST for refreshToken, GET for every other case.
-    Method method() const;
-    // json for refreshToken, url for every other case.
-    Encoding encoding() const;
+    // Post for refreshToken, Get for every other case.
+    HttpMethod method() const;
+    // Json (a JSON object body) for refreshToken, Url (the query string) for every other case.
+    ParameterEncoding encoding() const;
     Parameters parameters() const;
     // "Content-Type: application/json" and "Authorization: Bearer " followed by the stored
     // access token (read now; control characters removed; empty when none is stored).
-    Headers headers() const;
+    HttpHeaders headers() const;
 
 private:
     NetworkAPI(Case kind, Parameters parameters, QString first = {}, QString second = {});

@@ -16,7 +16,7 @@ QString percentEncodedQueryValue(const QString& value)
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
-QByteArray headerValue(const QString& value)
+QString headerValue(const QString& value)
 {
     QString clean;
     clean.reserve(value.size());
@@ -24,7 +24,7 @@ QByteArray headerValue(const QString& value)
         if (c.category() != QChar::Other_Control)
             clean += c;
     }
-    return clean.toUtf8();
+    return clean;
 }
 
 } // namespace lanterncrest

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 namespace lanterncrest {
@@ -17,8 +16,8 @@ QString percentEncodedPathSegment(const QString& value);
 // so "&", "=", "+" and "#" cannot start another parameter.
 QString percentEncodedQueryValue(const QString& value);
 
-// `value` as a header value (UTF-8) with every control character removed (U+0000 to
-// U+001F, U+007F to U+009F), so it can never end the header line or start another.
-QByteArray headerValue(const QString& value);
+// `value` as a header value: every control character removed (U+0000 to U+001F, U+007F
+// to U+009F), so it can never end the header line or start another.
+QString headerValue(const QString& value);
 
 } // namespace lanterncrest

@@ -10,16 +10,12 @@
 namespace lanterncrest {
 namespace {
 
-using Method = NetworkAPI::Method;
-using Encoding = NetworkAPI::Encoding;
+using Method = HttpMethod;
+using Encoding = ParameterEncoding;
 
-QByteArray header(const NetworkAPI::Headers& headers, const QByteArray& name)
+QString header(const HttpHeaders& headers, const QString& name)
 {
-    for (const auto& [key, value] : headers) {
-        if (key == name)
-            return value;
-    }
-    return "<missing>";
+    return headers.value(name).value_or("<missing>");
 }
 
 void storeToken(std::optional<std::string> token)
@@ -40,20 +36,20 @@ TEST(NetworkAPI, EveryEndpointHasItsPathMethodEncodingAndParameters)
         nlohmann::json parameters;
     };
     const Row rows[] = {
-        {NetworkAPI::findPlayerById("p7"), NetworkAPI::Case::findPlayerById, "v1/players/p7", Method::get, Encoding::url, none},
-        {NetworkAPI::getPlayerAssitsList(given), NetworkAPI::Case::getPlayerAssitsList, "v1/player-assists-list", Method::get, Encoding::url, given},
-        {NetworkAPI::getPlayerCoaches(given), NetworkAPI::Case::getPlayerCoaches, "v1/player-coaches", Method::get, Encoding::url, given},
-        {NetworkAPI::getPlayerGoals(none), NetworkAPI::Case::getPlayerGoals, "v1/player-goals", Method::get, Encoding::url, none},
-        {NetworkAPI::getPlayerStats(given), NetworkAPI::Case::getPlayerStats, "v1/player-stats", Method::get, Encoding::url, given},
-        {NetworkAPI::getPlayerTitles(given), NetworkAPI::Case::getPlayerTitles, "v1/player-places", Method::get, Encoding::url, given},
-        {NetworkAPI::getPlayerTransfers(given), NetworkAPI::Case::getPlayerTransfers, "v1/transfers", Method::get, Encoding::url, given},
-        {NetworkAPI::getPlayerVsPlayer(given), NetworkAPI::Case::getPlayerVsPlayer, "v1/players-head-to-head", Method::get, Encoding::url, given},
-        {NetworkAPI::getPlayerTeamAgainst(given), NetworkAPI::Case::getPlayerTeamAgainst, "v1/player-against-teams", Method::get, Encoding::url, given},
-        {NetworkAPI::getSeasonTeams("4jgw0ek6ajq3m5ya"), NetworkAPI::Case::getSeasonTeams, "v1/seasons/4jgw0ek6ajq3m5ya/teams", Method::get, Encoding::url, none},
-        {NetworkAPI::getTeamPlayers("t9", "4jgw0ek6ajq3m5ya"), NetworkAPI::Case::getTeamPlayers, "v1/team-players-in-current-season?id=t9&season_id=4jgw0ek6ajq3m5ya", Method::get, Encoding::url, none},
-        {NetworkAPI::getTeamPlayers("", "s"), NetworkAPI::Case::getTeamPlayers, "v1/team-players-in-current-season?id=&season_id=s", Method::get, Encoding::url, none},
-        {NetworkAPI::getPlayersListing(), NetworkAPI::Case::getPlayersListing, "v1/korvex-players", Method::get, Encoding::url, none},
-        {NetworkAPI::refreshToken(), NetworkAPI::Case::refreshToken, "v1/clients/web/admin/login", Method::post, Encoding::json,
+        {NetworkAPI::findPlayerById("p7"), NetworkAPI::Case::findPlayerById, "v1/players/p7", Method::Get, Encoding::Url, none},
+        {NetworkAPI::getPlayerAssitsList(given), NetworkAPI::Case::getPlayerAssitsList, "v1/player-assists-list", Method::Get, Encoding::Url, given},
+        {NetworkAPI::getPlayerCoaches(given), NetworkAPI::Case::getPlayerCoaches, "v1/player-coaches", Method::Get, Encoding::Url, given},
+        {NetworkAPI::getPlayerGoals(none), NetworkAPI::Case::getPlayerGoals, "v1/player-goals", Method::Get, Encoding::Url, none},
+        {NetworkAPI::getPlayerStats(given), NetworkAPI::Case::getPlayerStats, "v1/player-stats", Method::Get, Encoding::Url, given},
+        {NetworkAPI::getPlayerTitles(given), NetworkAPI::Case::getPlayerTitles, "v1/player-places", Method::Get, Encoding::Url, given},
+        {NetworkAPI::getPlayerTransfers(given), NetworkAPI::Case::getPlayerTransfers, "v1/transfers", Method::Get, Encoding::Url, given},
+        {NetworkAPI::getPlayerVsPlayer(given), NetworkAPI::Case::getPlayerVsPlayer, "v1/players-head-to-head", Method::Get, Encoding::Url, given},
+        {NetworkAPI::getPlayerTeamAgainst(given), NetworkAPI::Case::getPlayerTeamAgainst, "v1/player-against-teams", Method::Get, Encoding::Url, given},
+        {NetworkAPI::getSeasonTeams("4jgw0ek6ajq3m5ya"), NetworkAPI::Case::getSeasonTeams, "v1/seasons/4jgw0ek6ajq3m5ya/teams", Method::Get, Encoding::Url, none},
+        {NetworkAPI::getTeamPlayers("t9", "4jgw0ek6ajq3m5ya"), NetworkAPI::Case::getTeamPlayers, "v1/team-players-in-current-season?id=t9&season_id=4jgw0ek6ajq3m5ya", Method::Get, Encoding::Url, none},
+        {NetworkAPI::getTeamPlayers("", "s"), NetworkAPI::Case::getTeamPlayers, "v1/team-players-in-current-season?id=&season_id=s", Method::Get, Encoding::Url, none},
+        {NetworkAPI::getPlayersListing(), NetworkAPI::Case::getPlayersListing, "v1/korvex-players", Method::Get, Encoding::Url, none},
+        {NetworkAPI::refreshToken(), NetworkAPI::Case::refreshToken, "v1/clients/web/admin/login", Method::Post, Encoding::Json,
          {{"email", ApiConfiguration::serviceAccountEmail().toStdString()}, {"password", ApiConfiguration::serviceAccountPassword().toStdString()}}},
     };
     for (const Row& row : rows) {
@@ -118,8 +114,8 @@ TEST(NetworkAPI, HeadersCarryTheStoredTokenAtTheMomentTheyAreBuilt)
 {
     UserDefaults::standard().removeObject(authorizationDataKey);
     const NetworkAPI api = NetworkAPI::getSeasonTeams("4jgw0ek6ajq3m5ya");
-    const NetworkAPI::Headers before = api.headers();
-    ASSERT_EQ(before.size(), 2);
+    const HttpHeaders before = api.headers();
+    ASSERT_EQ(before.size(), 2u);
     EXPECT_EQ(header(before, "Content-Type"), "application/json");
     EXPECT_EQ(header(before, "Authorization"), "Bearer ");
     EXPECT_EQ(header(NetworkAPI::refreshToken().headers(), "Authorization"), "Bearer ");

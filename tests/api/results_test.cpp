@@ -49,19 +49,26 @@ TEST(ApiError, EveryKindPrintsAndDescribesItself)
     EXPECT_EQ(fromCustom.kind(), ApiError::Kind::custom);
     EXPECT_EQ(fromCustom.localizedDescription(), loginFailure);
     EXPECT_EQ(fromCustom.rendering(), custom.rendering());
+    EXPECT_EQ(fromCustom.httpError(), nullptr);
     ASSERT_NE(fromCustom.customError(), nullptr);
     EXPECT_EQ(*fromCustom.customError(), custom);
 
-    const ApiError http = ApiError::http("Response could not be serialized", "HttpError(kind: emptyBody)");
+    const HttpError httpError = HttpError::make(HttpError::Kind::EmptyResponse);
+    const ApiError http = httpError;
     EXPECT_EQ(http.kind(), ApiError::Kind::http);
-    EXPECT_EQ(http.localizedDescription(), "Response could not be serialized");
-    EXPECT_EQ(http.rendering(), "HttpError(kind: emptyBody)");
+    EXPECT_FALSE(http.localizedDescription().isEmpty());
+    EXPECT_EQ(http.localizedDescription(), httpError.localizedDescription());
+    EXPECT_EQ(http.rendering(), httpError.localizedDescription());
+    ASSERT_NE(http.httpError(), nullptr);
+    EXPECT_EQ(*http.httpError(), httpError);
     EXPECT_EQ(http.customError(), nullptr);
 
     const ApiError decoding = ApiError::decoding("data[3].id: expected a string");
     EXPECT_EQ(decoding.kind(), ApiError::Kind::decoding);
-    EXPECT_EQ(decoding.localizedDescription(), decoding.rendering());
+    EXPECT_EQ(decoding.localizedDescription(), "data[3].id: expected a string");
+    EXPECT_EQ(decoding.rendering(), "data[3].id: expected a string");
     EXPECT_EQ(decoding.customError(), nullptr);
+    EXPECT_EQ(decoding.httpError(), nullptr);
 }
 
 TEST(ApiResponse, HoldsEitherAValueOrAnError)
