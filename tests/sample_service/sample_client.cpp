@@ -1,6 +1,6 @@
 #include "tests/sample_service/sample_client.h"
 
-#include "examples/host/sample_service/sample_account.h"
+#include "api/api_configuration.h"
 
 #include <QEventLoop>
 #include <QNetworkReply>
@@ -33,6 +33,11 @@ Exchange wait(QNetworkReply* reply)
 
 } // namespace
 
+QByteArray credentials(const std::string& email, const std::string& password)
+{
+    return QByteArray::fromStdString(nlohmann::json{{"email", email}, {"password", password}}.dump());
+}
+
 void SampleServiceTest::TearDown()
 {
     // Closing the client's idle connections first lets the service stop at once.
@@ -64,9 +69,9 @@ Exchange SampleServiceTest::postUrl(const QString& url, const QByteArray& body)
 
 QByteArray SampleServiceTest::login(const SampleService& target)
 {
-    const nlohmann::json credentials{{"email", kSampleAccountEmail}, {"password", kSampleAccountPassword}};
-    const Exchange reply =
-        postUrl(target.baseUrl() + "v1/clients/web/admin/login", QByteArray::fromStdString(credentials.dump()));
+    const Exchange reply = postUrl(target.baseUrl() + "v1/clients/web/admin/login",
+                                   credentials(ApiConfiguration::serviceAccountEmail().toStdString(),
+                                               ApiConfiguration::serviceAccountPassword().toStdString()));
     const nlohmann::json json = reply.json();
     if (reply.status != 200 || !json.is_object() || !json.contains("access_token") || !json["access_token"].is_string())
         return {};

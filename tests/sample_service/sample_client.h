@@ -46,6 +46,9 @@ protected:
     QNetworkAccessManager network;
 };
 
+// A login body {"email": ..., "password": ...}.
+QByteArray credentials(const std::string& email, const std::string& password);
+
 inline constexpr const char* kSeason = "4jgw0ek6ajq3m5ya";
 
 } // namespace lanterncrest::test

@@ -1,6 +1,6 @@
 #include "tests/sample_service/sample_client.h"
 
-#include "examples/host/sample_service/sample_account.h"
+#include "api/api_configuration.h"
 
 #include <QTcpSocket>
 
@@ -27,8 +27,9 @@ TEST_F(SampleServiceTest, FirstDataRequestIsRefusedUntilTheClientLogsIn)
 
 TEST_F(SampleServiceTest, LoginReplyCarriesATokenOfEveryKindTheClientReads)
 {
-    const nlohmann::json credentials{{"email", kSampleAccountEmail}, {"password", kSampleAccountPassword}};
-    const Exchange reply = post("v1/clients/web/admin/login", QByteArray::fromStdString(credentials.dump()));
+    const Exchange reply = post("v1/clients/web/admin/login",
+                                credentials(ApiConfiguration::serviceAccountEmail().toStdString(),
+                                            ApiConfiguration::serviceAccountPassword().toStdString()));
     ASSERT_EQ(reply.status, 200);
     EXPECT_TRUE(reply.contentType.startsWith("application/json"));
     const nlohmann::json json = reply.json();
@@ -46,15 +47,19 @@ TEST_F(SampleServiceTest, LoginReplyCarriesATokenOfEveryKindTheClientReads)
 
 TEST_F(SampleServiceTest, WrongOrMalformedCredentialsAreRefusedWithoutAToken)
 {
+    const std::string email = ApiConfiguration::serviceAccountEmail().toStdString();
+    const std::string password = ApiConfiguration::serviceAccountPassword().toStdString();
     const struct {
         const char* name;
         QByteArray body;
         int status;
     } cases[] = {
-        {"wrong password", R"({"email":"service@lanterncrest.example","password":"Lc-sample-2024!y"})", 401},
-        {"wrong email", R"({"email":"someone@lanterncrest.example","password":"Lc-sample-2024!x"})", 401},
-        {"password in other case", R"({"email":"service@lanterncrest.example","password":"LC-SAMPLE-2024!X"})", 401},
-        {"missing password", R"({"email":"service@lanterncrest.example"})", 422},
+        {"wrong password", credentials(email, password + "x"), 401},
+        {"password cut short", credentials(email, password.substr(1)), 401},
+        {"wrong email", credentials("someone." + email, password), 401},
+        {"password in other case", credentials(email, QString::fromStdString(password).toUpper().toStdString()), 401},
+        {"email and password swapped", credentials(password, email), 401},
+        {"missing password", QByteArray::fromStdString(nlohmann::json{{"email", email}}.dump()), 422},
         {"password as a number", R"({"email":"service@lanterncrest.example","password":16})", 422},
         {"array", R"([])", 422},
         {"not JSON", "email=service", 422},

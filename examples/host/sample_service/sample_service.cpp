@@ -1,6 +1,6 @@
 #include "examples/host/sample_service/sample_service.h"
 
-#include "examples/host/sample_service/sample_account.h"
+#include "api/api_configuration.h"
 #include "examples/host/sample_service/sample_answers.h"
 #include "examples/host/sample_service/sample_image_store.h"
 
@@ -113,7 +113,9 @@ struct SampleService::Impl {
         const auto credentials = readCredentials(request.body);
         if (!credentials)
             return answerJson(response, 422, errorBody("The email and password fields are required."));
-        if (credentials->first != kSampleAccountEmail || credentials->second != kSampleAccountPassword)
+        // The account is the one compiled into the framework, which logs in with it after a 401.
+        if (credentials->first != ApiConfiguration::serviceAccountEmail().toStdString()
+            || credentials->second != ApiConfiguration::serviceAccountPassword().toStdString())
             return answerJson(response, 401, errorBody("These credentials do not match our records."));
         ++logins;
         answerJson(response, 200, loginReplyBody(accessToken, refreshToken));
