@@ -1,0 +1,103 @@
+#include "platform/ui/image_fetch.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <algorithm>
+#include <climits>
+
+namespace lanterncrest {
+
+namespace {
+
+constexpr int idleTimeoutMs = 30'000;
+
+} // namespace
+
+ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const ImageLimits& limits,
+                       QObject* parent)
+    : QObject(parent)
+    , limits_(limits)
+{
+    QNetworkRequest request(url);
+    // Cached copies are used while fresh and revalidated with the server once stale.
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferNetwork);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(idleTimeoutMs);
+    reply_ = network.get(request);
+    reply_->setParent(this);
+    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
+        const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > limits_.maxBodyBytes)
+            fail();
+    });
+    connect(reply_, &QNetworkReply::readyRead, this, &ImageFetch::collect);
+    connect(reply_, &QNetworkReply::finished, this, &ImageFetch::complete);
+}
+
+ImageFetch::~ImageFetch()
+{
+    if (!done_) {
+        done_ = true;
+        reply_->abort();
+    }
+}
+
+void ImageFetch::abort()
+{
+    fail();
+}
+
+void ImageFetch::collect()
+{
+    if (done_)
+        return;
+    // Read as it comes: after an abort the reply has nothing left to read.
+    body_ += reply_->readAll();
+    if (body_.size() > limits_.maxBodyBytes)
+        fail();
+}
+
+void ImageFetch::complete()
+{
+    if (done_)
+        return;
+    collect();
+    if (done_)
+        return;
+    done_ = true;
+    const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool ok = reply_->error() == QNetworkReply::NoError && status >= 200 && status < 300;
+    emit finished(ok ? decode() : QImage());
+}
+
+void ImageFetch::fail()
+{
+    if (done_)
+        return;
+    done_ = true;
+    // abort() emits the reply's finished() right away; done_ makes complete() ignore it.
+    reply_->abort();
+    body_.clear();
+    emit finished(QImage());
+}
+
+QImage ImageFetch::decode() const
+{
+    QBuffer buffer;
+    buffer.setData(body_);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const auto tooLarge = [this](QSize size) { return qint64(size.width()) * size.height() > limits_.maxPixels; };
+    // Formats that announce their size are refused before decoding; the allocation limit
+    // guards those that do not.
+    if (reader.size().isValid() && tooLarge(reader.size()))
+        return {};
+    reader.setAllocationLimit(int(std::min<qint64>(limits_.maxPixels * 4 / (1024 * 1024) + 1, INT_MAX)));
+    QImage image = reader.read();
+    return tooLarge(image.size()) ? QImage() : image;
+}
+
+} // namespace lanterncrest

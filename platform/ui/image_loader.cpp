@@ -1,0 +1,171 @@
+#include "platform/ui/image_loader.h"
+
+#include <QCoreApplication>
+#include <QNetworkDiskCache>
+#include <QPointer>
+#include <QStandardPaths>
+#include <vector>
+
+#include "platform/ui/host_images.h"
+#include "platform/ui/image_view.h"
+
+namespace lanterncrest {
+
+namespace {
+
+// The memory cache counts in KiB.
+int costOf(const QPixmap& pixmap)
+{
+    return int(qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8 / 1024 + 1);
+}
+
+std::optional<QUrl> fetchableUrl(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
+        return std::nullopt;
+    return url;
+}
+
+QString defaultCacheDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/lanterncrest/images");
+}
+
+} // namespace
+
+ImageLoader& ImageLoader::shared()
+{
+    // Goes with the application, before Qt's network internals do.
+    static QPointer<ImageLoader> instance;
+    if (!instance)
+        instance = new ImageLoader(Options{}, QCoreApplication::instance());
+    return *instance;
+}
+
+ImageLoader::ImageLoader(Options options, QObject* parent)
+    : QObject(parent)
+    , options_(std::move(options))
+    , memory_(int(std::min<qint64>(options_.memoryCacheBytes / 1024, INT_MAX)))
+{
+    auto* disk = new QNetworkDiskCache(&network_);
+    disk->setCacheDirectory(options_.cacheDirectory.isEmpty() ? defaultCacheDirectory() : options_.cacheDirectory);
+    disk->setMaximumCacheSize(options_.diskCacheBytes);
+    network_.setCache(disk);
+}
+
+ImageLoader::~ImageLoader()
+{
+    // Downloads end before the network manager they run on, finished ones included.
+    tickets_.clear();
+    inFlight_.clear();
+    qDeleteAll(findChildren<ImageFetch*>(Qt::FindDirectChildrenOnly));
+}
+
+void ImageLoader::setImage(ImageView* view, const QString& urlText, const QString& placeholderName,
+                           Completion completion)
+{
+    if (!view)
+        return;
+    forget(view);
+    const auto url = fetchableUrl(urlText);
+    if (!url) {
+        view->setImage(HostImages::named(placeholderName));
+        if (completion)
+            completion(false);
+        return;
+    }
+    const QString key = url->toString(QUrl::FullyEncoded);
+    if (const QPixmap* cached = memory_.object(key)) {
+        view->setImage(*cached);
+        if (completion)
+            completion(true);
+        return;
+    }
+    view->setImage(HostImages::named(placeholderName));
+    watch(view);
+    tickets_[view] = Ticket{key, std::move(completion)};
+    if (!inFlight_.contains(key))
+        start(key, *url);
+}
+
+void ImageLoader::cancel(ImageView* view)
+{
+    forget(view);
+}
+
+void ImageLoader::clearMemoryCache()
+{
+    memory_.clear();
+}
+
+void ImageLoader::start(const QString& key, const QUrl& url)
+{
+    auto* fetch = new ImageFetch(network_, url, options_.limits, this);
+    inFlight_[key] = fetch;
+    connect(fetch, &ImageFetch::finished, this, [this, key](const QImage& image) { finish(key, image); });
+}
+
+void ImageLoader::finish(const QString& key, const QImage& image)
+{
+    if (const auto found = inFlight_.find(key); found != inFlight_.end()) {
+        found->second->deleteLater();
+        inFlight_.erase(found);
+    }
+    const QPixmap pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    if (!pixmap.isNull())
+        memory_.insert(key, new QPixmap(pixmap), costOf(pixmap));
+
+    // Completions may start new loads: settle every waiting view first, then tell them.
+    std::vector<std::pair<ImageView*, Completion>> served;
+    for (auto it = tickets_.begin(); it != tickets_.end();) {
+        if (it->second.key != key) {
+            ++it;
+            continue;
+        }
+        served.emplace_back(it->first, std::move(it->second.completion));
+        it = tickets_.erase(it);
+    }
+    for (auto& [view, completion] : served) {
+        if (!pixmap.isNull())
+            view->setImage(pixmap);
+    }
+    for (auto& [view, completion] : served) {
+        if (completion)
+            completion(!pixmap.isNull());
+    }
+}
+
+void ImageLoader::watch(ImageView* view)
+{
+    if (!watched_.insert(view).second)
+        return;
+    connect(view, &QObject::destroyed, this, [this, view] {
+        watched_.erase(view);
+        forget(view);
+    });
+}
+
+void ImageLoader::forget(ImageView* view)
+{
+    const auto found = tickets_.find(view);
+    if (found == tickets_.end())
+        return;
+    const QString key = found->second.key;
+    tickets_.erase(found);
+    // Nobody else waits: the download is not worth finishing.
+    if (const auto fetch = inFlight_.find(key); fetch != inFlight_.end() && !anyoneWaitsFor(key))
+        fetch->second->abort();
+}
+
+bool ImageLoader::anyoneWaitsFor(const QString& key) const
+{
+    for (const auto& [view, ticket] : tickets_) {
+        if (ticket.key == key)
+            return true;
+    }
+    return false;
+}
+
+} // namespace lanterncrest

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QCache>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+#include <functional>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "platform/export.h"
+#include "platform/ui/image_fetch.h"
+
+namespace lanterncrest {
+
+class ImageView;
+
+// Puts remote images into image views. Each view shows its placeholder (an image of the host,
+// see HostImages) at once, then the image of its URL: from memory, from the disk cache
+// (QNetworkDiskCache, HTTP freshness rules) or from the network. However many views ask for one
+// URL, one request is in flight for it. The newest call for a view wins: the answer of an older
+// one never lands on it, and a call with no usable URL cancels what the view was waiting for.
+// Only http and https are fetched, TLS is always verified, bodies and images are capped.
+// Main thread only.
+class LANTERNCREST_EXPORT ImageLoader : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        QString cacheDirectory; // empty: "<cache location>/lanterncrest/images"
+        qint64 diskCacheBytes = 64 * 1024 * 1024;
+        qint64 memoryCacheBytes = 64 * 1024 * 1024;
+        ImageLimits limits;
+    };
+
+    // true when the view got the image, false when the load failed or was refused.
+    using Completion = std::function<void(bool loaded)>;
+
+    static ImageLoader& shared();
+
+    explicit ImageLoader(Options options, QObject* parent = nullptr);
+    ~ImageLoader() override;
+
+    // Shows the placeholder named `placeholderName` (nothing when the host has none), or the
+    // image itself at once when it is in memory, then loads `urlText`. Text that is empty or not
+    // an absolute http(s) URL only shows the placeholder and cancels the view's pending load.
+    // `completion` runs once, on the main thread, unless a newer call for the same view (or
+    // the view's destruction) supersedes this one first.
+    void setImage(ImageView* view, const QString& urlText, const QString& placeholderName,
+                  Completion completion = {});
+
+    // Forgets what the view was waiting for; its image stays as it is.
+    void cancel(ImageView* view);
+
+    void clearMemoryCache();
+    int loadsInFlight() const { return int(inFlight_.size()); }
+
+private:
+    struct Ticket {
+        QString key;
+        Completion completion;
+    };
+
+    void start(const QString& key, const QUrl& url);
+    void finish(const QString& key, const QImage& image);
+    void watch(ImageView* view);
+    void forget(ImageView* view);
+    bool anyoneWaitsFor(const QString& key) const;
+
+    Options options_;
+    QNetworkAccessManager network_;
+    QCache<QString, QPixmap> memory_;
+    std::unordered_map<ImageView*, Ticket> tickets_;
+    std::unordered_map<QString, ImageFetch*> inFlight_;
+    std::unordered_set<ImageView*> watched_;
+};
+
+} // namespace lanterncrest
