@@ -22,7 +22,17 @@ namespace lanterncrest {
 // depends on the size must follow "geometry". Built in, on every layer-styled view:
 // backgroundColor, cornerRadius, borderWidth, borderColor, shadowRadius, shadowOpacity,
 // shadowOffset, shadowColor, masksToBounds; on ImageView: contentMode ("scaleToFill",
-// "scaleAspectFit", "scaleAspectFill"). Screens register their own (polygonRadius).
+// "scaleAspectFit", "scaleAspectFill"). Screens register their own, before the first load
+// that uses them, e.g.
+//
+//   RuntimeAttributes::shared().registerAttribute<ImageView>("polygonRadius",
+//       [](ImageView& view, const QVariant& value) {
+//           const auto radius = RuntimeAttributes::number(value);
+//           if (radius)
+//               applyHexagonMask(view, *radius); // setMaskPath() + addSublayer()
+//           return radius.has_value();
+//       });
+//
 // An unknown name, a view that lacks the attribute or a value of the wrong kind is a
 // programming error that stops the process. Main thread only.
 class LANTERNCREST_EXPORT RuntimeAttributes {

@@ -183,6 +183,12 @@ TEST_F(NibLoading, BrokenResourcesStopTheProcessNamingTheFault)
              Storyboard(QStringLiteral("TestBoard")).scene(QStringLiteral("ProbeViewController")).instantiate<ProbeHeader>(&owner);
          },
          "the top-level widget is a lanterncrest::View"},
+        {"action nobody declares",
+         [] {
+             ScriptedOwner owner;
+             Storyboard(QStringLiteral("TestBoard")).scene(QStringLiteral("ProbeViewController")).instantiate(&owner);
+         },
+         "'goButton' sends action 'go', which no owner declares"},
         {"owner connection without owner", [] { Nib(QStringLiteral("ProbeHeader")).instantiate(nullptr); },
          "delegate of 'tabStrip' names 'owner', which is no owner of this load"},
     };
