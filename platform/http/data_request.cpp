@@ -72,6 +72,17 @@ HttpHeaders responseHeaders(const QNetworkReply& reply)
     return headers;
 }
 
+// Qt reports a 4xx/5xx answer whose connection closed mid-body by its status error
+// alone; the announced length tells that the body is incomplete.
+bool bodyCutShort(const QNetworkReply& reply, const std::optional<QByteArray>& body)
+{
+    if (reply.hasRawHeader("Content-Encoding"))
+        return false;
+    bool known = false;
+    const qlonglong announced = reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    return known && announced > (body ? body->size() : 0);
+}
+
 bool allowsEmptyBody(const std::optional<HttpResponse>& response)
 {
     return response && (response->statusCode == 204 || response->statusCode == 205);
@@ -252,6 +263,8 @@ void DataRequest::onReplyFinished()
     case AbortReason::None:
         if (reply->error() != QNetworkReply::NoError && !(status.isValid() && isStatusError(reply->error())))
             outcome.error = transportError(reply->error(), reply->errorString());
+        else if (bodyCutShort(*reply, outcome.data))
+            outcome.error = HttpError::make(Kind::ConnectionLost);
         break;
     }
 
