@@ -1,5 +1,7 @@
 #include "platform/ui/collection_view.h"
 
+#include "platform/ui/owner_reference.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -62,15 +64,28 @@ CollectionView::CollectionView(QWidget* parent) : QAbstractScrollArea(parent)
 
 CollectionView::~CollectionView() = default;
 
-void CollectionView::setDataSource(std::weak_ptr<CollectionViewDataSource> dataSource)
+void CollectionView::setDataSource(WeakReference<CollectionViewDataSource> dataSource)
 {
     m_dataSource = std::move(dataSource);
     reloadData();
 }
 
-void CollectionView::setDelegate(std::weak_ptr<CollectionViewDelegate> delegate)
+void CollectionView::setDelegate(WeakReference<CollectionViewDelegate> delegate)
 {
     m_delegate = std::move(delegate);
+}
+
+void CollectionView::connectToOwner(const QString& role, NibOwner* owner)
+{
+    const bool isDataSource = role == u"dataSource";
+    if (isDataSource ? !dynamic_cast<CollectionViewDataSource*>(owner) : !dynamic_cast<CollectionViewDelegate*>(owner))
+        qFatal("CollectionView '%s': the owner connected as its %s does not implement %s",
+            qUtf8Printable(objectName()), qUtf8Printable(role),
+            isDataSource ? "CollectionViewDataSource" : "CollectionViewDelegate");
+    if (isDataSource)
+        setDataSource(ownerReference<CollectionViewDataSource>(owner));
+    else
+        setDelegate(ownerReference<CollectionViewDelegate>(owner));
 }
 
 void CollectionView::setCollectionViewLayout(CompositionalLayout layout)
@@ -92,6 +107,16 @@ void CollectionView::registerSupplementaryView(
     const QString& elementKind, const QString& reuseIdentifier, SupplementaryViewFactory factory)
 {
     m_supplementaryPools[elementKind].registerFactory(reuseIdentifier, std::move(factory));
+}
+
+void CollectionView::registerCell(const Nib& nib, const QString& reuseIdentifier)
+{
+    registerCell(reuseIdentifier, [nib] { return nib.instantiate<CollectionViewCell>(); });
+}
+
+void CollectionView::registerSupplementaryView(const Nib& nib, const QString& elementKind, const QString& reuseIdentifier)
+{
+    registerSupplementaryView(elementKind, reuseIdentifier, [nib] { return nib.instantiate<CollectionReusableView>(); });
 }
 
 CollectionViewCell* CollectionView::dequeueReusableCell(const QString& reuseIdentifier, const IndexPath& indexPath)

@@ -5,7 +5,10 @@
 #include "platform/ui/collection_view_delegate.h"
 #include "platform/ui/compositional_layout.h"
 #include "platform/ui/index_path.h"
+#include "platform/ui/nib.h"
+#include "platform/ui/owner_connectable.h"
 #include "platform/ui/reuse_pool.h"
+#include "platform/ui/weak_reference.h"
 
 #include <QAbstractScrollArea>
 #include <QPointF>
@@ -26,11 +29,12 @@ namespace lanterncrest {
 // Only the cells and supplementary views whose frames reach into the viewport, or a small
 // margin around it, exist as widgets; the others go back to their reuse pool when scrolled
 // away and are handed out again by the dequeue calls. The data source and the delegate are
-// held weakly: once their owner is gone the view shows nothing and reports nothing.
+// held weakly: once their owner is gone the view shows nothing and reports nothing. A .ui file
+// connects them to its owner with the string attributes "dataSource" and "delegate".
 //
 // Like its mobile model the view works lazily: `reloadData()`, a new layout or a new data
 // source take effect on the next turn of the event loop, or at once with `layoutIfNeeded()`.
-class CollectionView : public QAbstractScrollArea {
+class CollectionView : public QAbstractScrollArea, public OwnerConnectable {
     Q_OBJECT
 
 public:
@@ -43,8 +47,10 @@ public:
     explicit CollectionView(QWidget* parent = nullptr);
     ~CollectionView() override;
 
-    void setDataSource(std::weak_ptr<CollectionViewDataSource> dataSource);
-    void setDelegate(std::weak_ptr<CollectionViewDelegate> delegate);
+    void setDataSource(WeakReference<CollectionViewDataSource> dataSource);
+    void setDelegate(WeakReference<CollectionViewDelegate> delegate);
+    // Stops the process when the owner lacks the role's interface: the .ui file is wrong.
+    void connectToOwner(const QString& role, NibOwner* owner) override;
     std::shared_ptr<CollectionViewDataSource> dataSource() const { return m_dataSource.lock(); }
     std::shared_ptr<CollectionViewDelegate> delegate() const { return m_delegate.lock(); }
 
@@ -55,6 +61,9 @@ public:
     void registerCell(const QString& reuseIdentifier, CellFactory factory);
     void registerSupplementaryView(
         const QString& elementKind, const QString& reuseIdentifier, SupplementaryViewFactory factory);
+    // Views built from a .ui file whose top-level widget is the cell or view, its own owner.
+    void registerCell(const Nib& nib, const QString& reuseIdentifier);
+    void registerSupplementaryView(const Nib& nib, const QString& elementKind, const QString& reuseIdentifier);
 
     // For the data source, while it answers for `indexPath`: an idle view of the identifier or
     // a new one from its factory. Null (with a warning) when the identifier is not registered.
@@ -118,8 +127,8 @@ private:
     void measureSupplementary(const SupplementaryKey& key, CollectionReusableView& view);
     QRectF visibleArea(double margin) const;
 
-    std::weak_ptr<CollectionViewDataSource> m_dataSource;
-    std::weak_ptr<CollectionViewDelegate> m_delegate;
+    WeakReference<CollectionViewDataSource> m_dataSource;
+    WeakReference<CollectionViewDelegate> m_delegate;
     std::optional<CompositionalLayout> m_layout;
 
     ReusePool m_cellPool;
