@@ -63,23 +63,23 @@ template <std::size_t N>
 struct KeyIndex {
   static constexpr std::size_t size = std::bit_ceil(N * 4 + 4);
   static_assert(N < 255, "a record has fewer than 255 keys");
-  std::array<std::uint8_t, size> slots{};
+  std::array<std::uint8_t, size> table{};
 
   constexpr explicit KeyIndex(const std::array<std::string_view, N>& texts) {
     for (std::size_t i = 0; i < N; ++i) {
       std::size_t slot = keyHash(texts[i]) & (size - 1);
-      while (slots[slot] != 0) {
+      while (table[slot] != 0) {
         slot = (slot + 1) & (size - 1);
       }
-      slots[slot] = static_cast<std::uint8_t>(i + 1);
+      table[slot] = static_cast<std::uint8_t>(i + 1);
     }
   }
 
   // The position of the first key whose text equals `text`, or N when there is none.
   constexpr std::size_t find(std::string_view text, const std::array<std::string_view, N>& texts) const {
     std::size_t slot = keyHash(text) & (size - 1);
-    while (slots[slot] != 0) {
-      const std::size_t position = slots[slot] - 1u;
+    while (table[slot] != 0) {
+      const std::size_t position = table[slot] - 1u;
       if (texts[position] == text) {
         return position;
       }
