@@ -3,6 +3,7 @@
 #include "platform/ui/ui_class_registry.h"
 #include "screens/teams/hexagon_mask.h"
 #include "screens/teams/scoreboard_banner.h"
+#include "screens/teams/team_collection_view_cell.h"
 
 namespace lanterncrest {
 
@@ -12,6 +13,7 @@ namespace {
 // in when the library is loaded, before any file can be read, and read only when one is.
 const bool registered = [] {
     UiClassRegistry::shared().registerClass<ScoreboardBanner>(QStringLiteral("ScoreboardBanner"));
+    UiClassRegistry::shared().registerClass<TeamCollectionViewCell>(QStringLiteral("TeamCollectionViewCell"));
     RuntimeAttributes::shared().registerAttribute<ImageView>(
         "polygonRadius", [](ImageView& view, const QVariant& value) {
             const auto radius = RuntimeAttributes::number(value);
