@@ -1,0 +1,48 @@
+#include "screens/teams/position_grouping.h"
+
+#include <algorithm>
+
+namespace lanterncrest {
+
+namespace {
+
+// UTF-16 puts the supplementary planes (surrogates, D800..DFFF) below E000..FFFF; moving
+// E000..FFFF under the surrogates makes code-unit order agree with scalar-value order.
+char16_t scalarOrderWeight(char16_t unit)
+{
+    if (unit < 0xD800)
+        return unit;
+    return unit >= 0xE000 ? char16_t(unit - 0x800) : char16_t(unit + 0x2000);
+}
+
+} // namespace
+
+bool scalarValueLess(QStringView a, QStringView b)
+{
+    const auto [left, right] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (right == b.end())
+        return false;
+    if (left == a.end())
+        return true;
+    return scalarOrderWeight(left->unicode()) < scalarOrderWeight(right->unicode());
+}
+
+QString positionKey(const People& player)
+{
+    if (!player.position || !player.position->data || !player.position->data->en_name)
+        return {};
+    return QString::fromStdString(*player.position->data->en_name).normalized(QString::NormalizationForm_C);
+}
+
+PositionGroups groupByPosition(const std::vector<People>& players)
+{
+    PositionGroups result;
+    for (const People& player : players)
+        result.groups[positionKey(player)].push_back(player);
+    result.sortedKeys.reserve(result.groups.size());
+    for (const auto& entry : result.groups)
+        result.sortedKeys.push_back(entry.first);
+    return result;
+}
+
+} // namespace lanterncrest
