@@ -36,7 +36,9 @@ bool UiLoader::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::DynamicPropertyChange) {
         const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
-        if (!RuntimeAttributes::isConnectionAttribute(name))
+        // Qt keeps state of its own in dynamic properties named "_q_..." (a style sheet's font,
+        // for one): those are no attributes of the file.
+        if (!name.startsWith("_q_") && !RuntimeAttributes::isConnectionAttribute(name))
             RuntimeAttributes::shared().apply(*watched, name, watched->property(name), resource_);
     }
     return false;
