@@ -134,8 +134,11 @@ void PlayerListCollectionViewCell::configure(const People& player)
 void PlayerListCollectionViewCell::setLabelsTextColor(const QColor& color)
 {
     for (Label* label : {nameLabel_.data(), lastNameLabel_.data(), shirtNoLabel_.data()}) {
+        // A label draws with WindowText, or with Text once it sits on a Base background such as
+        // a scroll area's viewport: the colour holds wherever the card is shown.
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, color);
+        palette.setColor(QPalette::Text, color);
         label->setPalette(palette);
     }
 }

@@ -17,7 +17,7 @@ protected:
     std::unique_ptr<PlayerListCollectionViewCell> cell{
         Nib(QStringLiteral("PlayerListCollectionViewCell")).instantiate<PlayerListCollectionViewCell>()};
 
-    static QColor textColor(const Label* label) { return label->palette().color(QPalette::WindowText); }
+    static QColor textColor(const Label* label) { return label->palette().color(label->foregroundRole()); }
     QColor background() const { return cell->containerView()->layerStyle().backgroundColor.value_or(QColor()); }
 };
 
