@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <chrono>
@@ -12,30 +11,13 @@
 #include "platform/ui/nib.h"
 #include "platform/ui/view.h"
 #include "screens/teams/team_collection_view_cell.h"
+#include "tests/screens/teams_test_images.h"
 #include "tests/support/loopback_service.h"
 
 namespace lanterncrest::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-const QColor placeholderGreen(0, 200, 0);
-
-ScriptedAnswer png(QColor color)
-{
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return ScriptedAnswer::text(200, bytes).withHeader("Content-Type", "image/png");
-}
-
-QColor shown(const ImageView& view)
-{
-    return view.image().isNull() ? QColor() : view.image().toImage().pixelColor(0, 0);
-}
 
 TeamData team(std::optional<std::string> ar, std::optional<std::string> en, std::optional<QString> thumb = {})
 {
@@ -107,42 +89,42 @@ TEST_F(TeamsCell, TheNameFollowsTheLanguageInCapitalsWithoutFallback)
 
 TEST_F(TeamsCell, AReusedCellWithoutALogoShowsThePlaceholderNotThePreviousLogo)
 {
-    service.answer("/lions.png", png(Qt::red));
+    service.answer("/lions.png", pngAnswer(Qt::red));
     auto cell = makeCell();
     cell->configure(team("أ", "Lions", service.url("lions.png")));
-    ASSERT_TRUE(waitUntil([&] { return shown(*cell->teamIcon()) == QColor(Qt::red); }));
+    ASSERT_TRUE(waitUntil([&] { return shownColor(*cell->teamIcon()) == QColor(Qt::red); }));
 
     TeamData noThumb = team("ب", "Eagles");
     noThumb.image.emplace(); // an image record without data
     for (const TeamData& next : {team("ب", "Eagles"), noThumb}) {
         cell->configure(team("أ", "Lions", service.url("lions.png")));
-        ASSERT_EQ(shown(*cell->teamIcon()), QColor(Qt::red));
+        ASSERT_EQ(shownColor(*cell->teamIcon()), QColor(Qt::red));
         cell->configure(next);
-        EXPECT_EQ(shown(*cell->teamIcon()), placeholderGreen);
+        EXPECT_EQ(shownColor(*cell->teamIcon()), placeholderGreen);
         EXPECT_EQ(cell->teamName()->text(), "EAGLES");
     }
 }
 
 TEST_F(TeamsCell, ALogoStillLoadingForThePreviousTeamNeverLandsOnTheNextOne)
 {
-    service.answer("/slow.png", png(Qt::red).after(150ms));
-    service.answer("/sharks.png", png(Qt::blue));
+    service.answer("/slow.png", pngAnswer(Qt::red).after(150ms));
+    service.answer("/sharks.png", pngAnswer(Qt::blue));
     auto cell = makeCell();
     cell->configure(team("أ", "Lions", service.url("slow.png")));
     cell->configure(team("ب", "Eagles"));
     spinFor(400ms);
-    EXPECT_EQ(shown(*cell->teamIcon()), placeholderGreen);
+    EXPECT_EQ(shownColor(*cell->teamIcon()), placeholderGreen);
 
     cell->configure(team("أ", "Lions", service.url("slow.png")));
     cell->configure(team("ج", "Sharks", service.url("sharks.png")));
-    ASSERT_TRUE(waitUntil([&] { return shown(*cell->teamIcon()) == QColor(Qt::blue); }));
+    ASSERT_TRUE(waitUntil([&] { return shownColor(*cell->teamIcon()) == QColor(Qt::blue); }));
     spinFor(300ms);
-    EXPECT_EQ(shown(*cell->teamIcon()), QColor(Qt::blue));
+    EXPECT_EQ(shownColor(*cell->teamIcon()), QColor(Qt::blue));
 }
 
 TEST_F(TeamsCell, FiftyCellsWithOneLogoSendOneRequest)
 {
-    service.answer("/shared-logo.png", png(Qt::red).after(50ms));
+    service.answer("/shared-logo.png", pngAnswer(Qt::red).after(50ms));
     std::vector<std::unique_ptr<TeamCollectionViewCell>> cells;
     for (int i = 0; i < 50; ++i) {
         cells.push_back(makeCell());
@@ -150,7 +132,7 @@ TEST_F(TeamsCell, FiftyCellsWithOneLogoSendOneRequest)
     }
     ASSERT_TRUE(waitUntil([&] {
         for (const auto& cell : cells) {
-            if (shown(*cell->teamIcon()) != QColor(Qt::red))
+            if (shownColor(*cell->teamIcon()) != QColor(Qt::red))
                 return false;
         }
         return true;
@@ -160,7 +142,7 @@ TEST_F(TeamsCell, FiftyCellsWithOneLogoSendOneRequest)
 
 TEST_F(TeamsCell, TheCardIsWhiteOnItsShadowWithTheNameBelowTheLogo)
 {
-    service.answer("/logo.png", png(Qt::red));
+    service.answer("/logo.png", pngAnswer(Qt::red));
     prefer("en");
     View parent;
     parent.resize(135, 180);
@@ -169,7 +151,7 @@ TEST_F(TeamsCell, TheCardIsWhiteOnItsShadowWithTheNameBelowTheLogo)
     cell->setParent(&parent);
     cell->setGeometry(10, 10, 115, 160);
     cell->configure(team("أ", "Red Lions", service.url("logo.png")));
-    ASSERT_TRUE(waitUntil([&] { return shown(*cell->teamIcon()) == QColor(Qt::red); }));
+    ASSERT_TRUE(waitUntil([&] { return shownColor(*cell->teamIcon()) == QColor(Qt::red); }));
     parent.show();
 
     const QImage shot = parent.grab().toImage();

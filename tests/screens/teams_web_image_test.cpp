@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QImage>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -6,6 +5,7 @@
 #include "platform/ui/image_loader.h"
 #include "platform/ui/image_view.h"
 #include "screens/teams/web_image.h"
+#include "tests/screens/teams_test_images.h"
 #include "tests/support/loopback_service.h"
 
 namespace lanterncrest::test {
@@ -14,22 +14,6 @@ namespace {
 using namespace std::chrono_literals;
 
 const QString placeholder = QStringLiteral("imageHorizontalPlaceHolderSmall"); // green, in the test bundle
-
-ScriptedAnswer png(QColor color)
-{
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return ScriptedAnswer::text(200, bytes).withHeader("Content-Type", "image/png");
-}
-
-QColor shown(const ImageView& view)
-{
-    return view.image().isNull() ? QColor() : view.image().toImage().pixelColor(0, 0);
-}
 
 TEST(TeamsWebImage, TheUrlTextIsTrimmedAndEncodedOnce)
 {
@@ -59,11 +43,11 @@ protected:
 
 TEST_F(TeamsWebImageLoading, ThePlaceholderShowsFirstAndALoadedImageClearsTheBackground)
 {
-    service.answer("/lions%20one.png", png(Qt::red).after(100ms));
+    service.answer("/lions%20one.png", pngAnswer(Qt::red).after(100ms));
     view.changeLayerStyle([](LayerStyle& style) { style.backgroundColor = QColor(Qt::yellow); });
     setImage(view, service.url("lions%20one.png"), placeholder);
-    EXPECT_EQ(shown(view), QColor(0, 200, 0));
-    ASSERT_TRUE(waitUntil([&] { return shown(view) == QColor(Qt::red); }));
+    EXPECT_EQ(shownColor(view), placeholderGreen);
+    ASSERT_TRUE(waitUntil([&] { return shownColor(view) == QColor(Qt::red); }));
     EXPECT_EQ(service.requests().at(0).target, "/lions%20one.png");
     EXPECT_EQ(view.layerStyle().backgroundColor, QColor(Qt::transparent));
 }
@@ -76,21 +60,21 @@ TEST_F(TeamsWebImageLoading, AFailedOrUnusableLoadKeepsThePlaceholderAndTheBackg
         view.changeLayerStyle([](LayerStyle& style) { style.backgroundColor = QColor(Qt::yellow); });
         setImage(view, url, placeholder);
         spinFor(200ms);
-        EXPECT_EQ(shown(view), QColor(0, 200, 0)) << url.toStdString();
+        EXPECT_EQ(shownColor(view), placeholderGreen) << url.toStdString();
         EXPECT_EQ(view.layerStyle().backgroundColor, QColor(Qt::yellow)) << url.toStdString();
     }
 }
 
 TEST_F(TeamsWebImageLoading, NoUrlShowsThePlaceholderAndNoLateImageReplacesIt)
 {
-    service.answer("/late.png", png(Qt::red).after(150ms));
+    service.answer("/late.png", pngAnswer(Qt::red).after(150ms));
     setImage(view, service.url("late.png"), placeholder);
     ASSERT_TRUE(waitUntil([&] { return service.requestCount() == 1; }));
     view.setImage({});
     setImage(view, std::nullopt, placeholder);
-    EXPECT_EQ(shown(view), QColor(0, 200, 0));
+    EXPECT_EQ(shownColor(view), placeholderGreen);
     spinFor(400ms);
-    EXPECT_EQ(shown(view), QColor(0, 200, 0));
+    EXPECT_EQ(shownColor(view), placeholderGreen);
     EXPECT_EQ(ImageLoader::shared().loadsInFlight(), 0);
 }
 
