@@ -132,7 +132,15 @@ bool decodeInPlace(const Decoder& decoder, T& out) {
 template <class Slot>
 bool decodeIntoSlot(const Decoder& decoder, Slot& slot) {
   using T = typename SlotValue<Slot>::type;
-  if constexpr (ConstructedByDecoder<T>) {
+  if constexpr (std::is_same_v<T, std::string>) {  // built straight from the text: the commonest member
+    std::string_view text;
+    if (SingleValueDecodingContainer(decoder).decode(text)) {
+      slot.emplace(text);
+      return true;
+    }
+    slot.reset();
+    return false;
+  } else if constexpr (ConstructedByDecoder<T>) {
     slot.emplace(decoder);
     return true;
   } else {

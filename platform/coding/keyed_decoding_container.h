@@ -30,8 +30,15 @@ class KeyedDecodingContainer {
   static_assert(keyCount <= 64, "presence is kept in one 64-bit mask");
 
   KeyedDecodingContainer(const Decoder& decoder, simdjson::dom::object object) noexcept : decoder_(decoder) {
+    // The service writes a record's keys in one fixed order, mostly ours: the key after the
+    // last one found is tried first, and the table only when that guess fails.
+    std::size_t next = 0;
     for (const simdjson::dom::key_value_pair field : object) {
-      const std::size_t position = coding_detail::keyIndex<K>.find(field.key, codingKeyTable<K>);
+      std::size_t position = next;
+      if (position >= keyCount || !coding_detail::sameText(codingKeyTable<K>[position], field.key)) {
+        position = coding_detail::keyIndex<K>.find(field.key, codingKeyTable<K>);
+      }
+      next = position + 1;
       if (position < keyCount && !has(position)) {
         values_[position] = field.value;
         present_ |= std::uint64_t{1} << position;

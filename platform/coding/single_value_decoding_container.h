@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/coding/decoder.h"
 
@@ -11,6 +12,7 @@ namespace lanterncrest {
 // One value read as a whole, by the strict rules of the JSON decoder: nothing is converted
 // between strings, numbers and booleans; a 64-bit integer comes only from a number with an
 // exact integral value in range; a 32-bit float from any number within the float's range.
+// It reads through its decoder, which must outlive it.
 class SingleValueDecodingContainer {
  public:
   explicit SingleValueDecodingContainer(const Decoder& decoder) noexcept : decoder_(decoder) {}
@@ -18,12 +20,22 @@ class SingleValueDecodingContainer {
   // True when the value is null.
   bool decodeNil() const noexcept { return decoder_.value().is_null(); }
 
-  bool decode(std::string& out) const {
+  // The text as it stands in the parsed document, valid as long as the document is.
+  bool decode(std::string_view& out) const {
     const auto& value = decoder_.value();
     if (value.type() != simdjson::dom::element_type::STRING) {
       return decoder_.wrongKind("a string");
     }
-    out.assign(value.get_string().value_unsafe());
+    out = value.get_string().value_unsafe();
+    return true;
+  }
+
+  bool decode(std::string& out) const {
+    std::string_view text;
+    if (!decode(text)) {
+      return false;
+    }
+    out.assign(text);
     return true;
   }
 
@@ -82,7 +94,7 @@ class SingleValueDecodingContainer {
   }
 
  private:
-  Decoder decoder_;
+  const Decoder& decoder_;
 };
 
 inline SingleValueDecodingContainer Decoder::singleValueContainer() const noexcept {
