@@ -1,0 +1,16 @@
+#include "screens/profile/tab_collection_view_cell.h"
+
+namespace lanterncrest {
+
+TabCollectionViewCell::TabCollectionViewCell(QWidget* parent)
+    : CollectionViewCell(parent)
+{
+}
+
+void TabCollectionViewCell::bindNib(NibBindings& bindings)
+{
+    bindings.outlet(QStringLiteral("tabIcon"), tabIcon_);
+    bindings.outlet(QStringLiteral("tabTitle"), tabTitle_);
+}
+
+} // namespace lanterncrest

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+
+#include "platform/ui/collection_view_cell.h"
+#include "platform/ui/image_view.h"
+#include "platform/ui/label.h"
+#include "platform/ui/nib_owner.h"
+
+namespace lanterncrest {
+
+// A cell of the profile header's tab strip. It carries no logic: its icon and title are laid
+// out by the nib "TabCollectionViewCell", and no code fills them. Made in code, it has neither.
+class TabCollectionViewCell : public CollectionViewCell, public NibOwner {
+    Q_OBJECT
+public:
+    explicit TabCollectionViewCell(QWidget* parent = nullptr);
+
+    void bindNib(NibBindings& bindings) override;
+
+    ImageView* tabIcon() const { return tabIcon_; }
+    Label* tabTitle() const { return tabTitle_; }
+
+private:
+    QPointer<ImageView> tabIcon_;
+    QPointer<Label> tabTitle_;
+};
+
+} // namespace lanterncrest
