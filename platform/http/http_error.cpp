@@ -20,6 +20,7 @@ QString baseText(HttpError::Kind kind)
     case Kind::EmptyResponse: return QStringLiteral("Response could not be serialized, input data was nil or zero length.");
     case Kind::InvalidJson: return QStringLiteral("JSON could not be serialized");
     case Kind::Cancelled: return QStringLiteral("The request was explicitly cancelled.");
+    case Kind::UnacceptableStatusCode: return QStringLiteral("Response status code was unacceptable");
     }
     return QStringLiteral("The request failed.");
 }
@@ -30,9 +31,16 @@ HttpError HttpError::make(Kind kind, const QString& detail)
 {
     const QString base = baseText(kind);
     if (detail.isEmpty())
-        return {kind, base};
+        return {kind, base, std::nullopt};
     // Texts that end a sentence take the detail as a second sentence; the others as a label.
-    return {kind, base.endsWith('.') ? base + ' ' + detail : base + QStringLiteral(": ") + detail};
+    return {kind, base.endsWith('.') ? base + ' ' + detail : base + QStringLiteral(": ") + detail, std::nullopt};
+}
+
+HttpError HttpError::unacceptableStatusCode(int statusCode)
+{
+    HttpError error = make(Kind::UnacceptableStatusCode, QString::number(statusCode) + '.');
+    error.statusCode = statusCode;
+    return error;
 }
 
 } // namespace lanterncrest

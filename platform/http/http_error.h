@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace lanterncrest {
 
 // Why the HTTP layer could not deliver a result. A value: the kind for code, the
@@ -20,15 +22,18 @@ struct HttpError {
         EmptyResponse,           // an answer without a body where one was expected
         InvalidJson,             // the body is not JSON
         Cancelled,               // the request was cancelled
+        UnacceptableStatusCode,  // a caller that checks status codes refused this one
     };
 
     Kind kind = Kind::TransferFailed;
     QString description;
+    std::optional<int> statusCode; // set for UnacceptableStatusCode
 
     // The text shown or logged for this error.
     const QString& localizedDescription() const { return description; }
 
     static HttpError make(Kind kind, const QString& detail = {});
+    static HttpError unacceptableStatusCode(int statusCode);
 
     friend bool operator==(const HttpError&, const HttpError&) = default;
 };

@@ -94,9 +94,10 @@ TEST(LoopbackService, AnswersRequestsOnOneConnectionInTurn)
     EXPECT_EQ(service.connectionCount(), 1);
 }
 
-TEST(LoopbackService, RefusesAfterClose)
+TEST(LoopbackService, RefusesAfterCloseAndAnswersAfterReopen)
 {
     LoopbackService service;
+    service.answer("/a", ScriptedAnswer::text(200, "A"));
     const quint16 port = service.port();
     service.close();
     QTcpSocket socket;
@@ -104,4 +105,17 @@ TEST(LoopbackService, RefusesAfterClose)
     QObject::connect(&socket, &QTcpSocket::errorOccurred, [&] { failed = true; });
     socket.connectToHost("127.0.0.1", port);
     EXPECT_TRUE(waitUntil([&] { return failed; }));
+    ASSERT_TRUE(service.reopen());
+    EXPECT_EQ(service.port(), port);
+    EXPECT_TRUE(exchange(service, "GET /a HTTP/1.1\r\nHost: h\r\n\r\n").endsWith("A"));
+}
+
+TEST(LoopbackService, ResetForgetsScriptsAndRequests)
+{
+    LoopbackService service;
+    service.answer("/a", ScriptedAnswer::text(200, "A"));
+    exchange(service, "GET /a HTTP/1.1\r\nHost: h\r\n\r\n");
+    service.reset();
+    EXPECT_EQ(service.requestCount(), 0);
+    EXPECT_TRUE(exchange(service, "GET /a HTTP/1.1\r\nHost: h\r\n\r\n").startsWith("HTTP/1.1 404 "));
 }

@@ -151,6 +151,7 @@ LoopbackService::LoopbackService(QObject* parent)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &LoopbackService::onNewConnection);
     m_server.listen(QHostAddress::LocalHost, 0);
+    m_port = m_server.serverPort();
 }
 
 LoopbackService::~LoopbackService()
@@ -165,7 +166,7 @@ bool LoopbackService::isListening() const
 
 quint16 LoopbackService::port() const
 {
-    return m_server.serverPort();
+    return m_port;
 }
 
 QString LoopbackService::url(const QString& relative) const
@@ -200,6 +201,20 @@ int LoopbackService::requestCount(const QByteArray& path) const
         if (request.path == path)
             ++count;
     return count;
+}
+
+void LoopbackService::reset()
+{
+    m_queued.clear();
+    m_fixed.clear();
+    m_responder = {};
+    m_fallback = ScriptedAnswer::text(404, {});
+    m_requests.clear();
+}
+
+bool LoopbackService::reopen()
+{
+    return m_server.isListening() || m_server.listen(QHostAddress::LocalHost, m_port);
 }
 
 void LoopbackService::close()

@@ -113,8 +113,13 @@ public:
     // Forgets the recorded requests (scripts stay).
     void clearRequests() { m_requests.clear(); }
 
+    // Forgets every script and recorded request, as if new (connections stay open).
+    void reset();
+
     // Stops listening and closes every open connection; afterwards the port refuses.
     void close();
+    // Listens again on the port it had (for a test that needs the port refused for a while).
+    bool reopen();
 
 signals:
     void requestReceived(int index);
@@ -133,6 +138,7 @@ private:
     std::vector<RecordedRequest> m_requests;
     std::map<QTcpSocket*, QByteArray> m_buffers;
     int m_connections = 0;
+    quint16 m_port = 0;
 };
 
 // Runs the event loop until `condition` holds or `timeout` passes; true when it held.
