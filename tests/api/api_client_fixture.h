@@ -1,0 +1,57 @@
+#pragma once
+
+// What the API client's tests share: the one loopback service of the test process (the
+// framework settles its base URL once per process, so the service is started before the
+// first test and LANTERNCREST_API_BASE_URL points at it), captured console lines, a fixed
+// log clock, and an empty token store and Documents folder for every test.
+
+#include "api/api_response.h"
+#include "api/i_network_manager.h"
+#include "api/logger.h"
+#include "platform/foundation/console.h"
+#include "tests/support/loopback_service.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace lanterncrest::test {
+
+LoopbackService& apiService();
+
+inline constexpr char seasonId[] = "4jgw0ek6ajq3m5ya";
+inline constexpr char seasonPath[] = "/v1/seasons/4jgw0ek6ajq3m5ya/teams";
+inline constexpr char loginPath[] = "/v1/clients/web/admin/login";
+inline constexpr char teamPlayersPath[] = "/v1/team-players-in-current-season";
+
+class ApiClientTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Every line printed since the test began.
+    const QStringList& printed() const { return m_printed; }
+    // The log file's content for the fixed day ("" when nothing was logged).
+    static QByteArray logged();
+    // How a log entry reads at the fixed time.
+    static QByteArray logLine(const QString& message);
+
+    // Sends a typed request and runs the event loop until it ends; every completion call.
+    template <typename T>
+    std::vector<ApiResponse<T>> requestAndWait(INetworkManager& client, const NetworkAPI& api)
+    {
+        auto calls = std::make_shared<std::vector<ApiResponse<T>>>();
+        client.request<T>(api, [calls](const ApiResponse<T>& response) { calls->push_back(response); });
+        waitUntil([&] { return !calls->empty(); });
+        spinFor(std::chrono::milliseconds(50)); // a second completion would show up here
+        return *calls;
+    }
+
+private:
+    QStringList m_printed;
+    Console::Sink m_previousSink;
+    Logger::Clock m_previousClock;
+};
+
+} // namespace lanterncrest::test
