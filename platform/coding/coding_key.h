@@ -139,6 +139,8 @@ struct Field {
   std::string_view key;
   Member member;
 };
+template <class Member>
+Field(std::string_view, Member) -> Field<Member>;  // for compilers without aggregate deduction
 
 // The key texts of a record's field table, in order: what a record's `codingKeyTexts` returns.
 template <class... Fields>
