@@ -4,11 +4,15 @@
 
 #include "records/people.h"
 
+#include <QByteArray>
 #include <QStringList>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/foundation/user_defaults.h"
+#include "screens/teams/season_teams_view_controller_delegate.h"
 
 namespace lanterncrest::test {
 
@@ -48,6 +52,41 @@ inline People makePlayer(const PlayerSpec& spec)
     }
     return player;
 }
+
+// The service's answer for a squad: {"data": [...]} with each player as the service sends it.
+inline QByteArray squadJson(const std::vector<PlayerSpec>& players)
+{
+    nlohmann::json data = nlohmann::json::array();
+    for (const PlayerSpec& spec : players) {
+        nlohmann::json player = nlohmann::json::object();
+        const auto put = [](nlohmann::json& object, const char* key, const auto& value) {
+            if (value)
+                object[key] = *value;
+        };
+        put(player, "id", spec.id);
+        put(player, "en_name", spec.enName);
+        put(player, "ar_name", spec.arName);
+        put(player, "national_shirt_number", spec.number);
+        if (spec.country)
+            player["country"]["data"]["en_name"] = *spec.country;
+        if (spec.thumb)
+            player["image"]["data"]["thumb"] = *spec.thumb;
+        if (spec.positionEn || spec.positionAr) {
+            player["position"]["data"] = nlohmann::json::object();
+            put(player["position"]["data"], "en_name", spec.positionEn);
+            put(player["position"]["data"], "ar_name", spec.positionAr);
+        }
+        data.push_back(player);
+    }
+    return QByteArray::fromStdString(nlohmann::json{{"data", data}}.dump());
+}
+
+// The host's receiver of player actions; the tests only follow where it is handed.
+class HostDelegate : public SeasonTeamsViewControllerDelegate {
+public:
+    void viewPosts(const QString&) override {}
+    void fololow(const QString&) override {}
+};
 
 // Sets the preferred languages for one test and takes them away again.
 class PreferredLanguage {

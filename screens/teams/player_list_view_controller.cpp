@@ -1,0 +1,192 @@
+#include "screens/teams/player_list_view_controller.h"
+
+#include "screens/teams/localization_system.h"
+#include "screens/teams/player_list_collection_view_cell.h"
+#include "screens/teams/position_header_view.h"
+#include "screens/teams/season_teams_view_controller.h"
+
+#include "api/network_manager.h"
+#include "api/player_list_service.h"
+#include "api/player_listing_view_model.h"
+
+#include "platform/foundation/main_queue.h"
+#include "platform/ui/navigation_controller.h"
+#include "platform/ui/progress_hud.h"
+#include "platform/ui/storyboard.h"
+
+namespace lanterncrest {
+
+namespace {
+
+const QString cellIdentifier = QStringLiteral("PlayerListCollectionViewCell");
+const QString headerIdentifier = QStringLiteral("PositionHeaderView");
+
+std::optional<PositionData> positionData(const People& player)
+{
+    if (!player.position || !player.position->data)
+        return std::nullopt;
+    return *player.position->data;
+}
+
+} // namespace
+
+std::shared_ptr<PlayerListViewController> PlayerListViewController::viewController()
+{
+    return Storyboard(QStringLiteral("Teams"))
+        .instantiateViewController<PlayerListViewController>(QStringLiteral("PlayerListViewController"));
+}
+
+CompositionalLayout PlayerListViewController::createLayout()
+{
+    const LayoutItem item{
+        {LayoutDimension::fractionalWidth(0.5), LayoutDimension::fractionalHeight(1.0)},
+        DirectionalEdgeInsets::uniform(5),
+    };
+    const LayoutGroup group = LayoutGroup::horizontal(
+        {LayoutDimension::fractionalWidth(1.0), LayoutDimension::fractionalWidth(31.0 / 55.0)}, {item, item});
+    LayoutSection section(group);
+    section.boundarySupplementaryItems.push_back(BoundarySupplementaryItem{
+        {LayoutDimension::fractionalWidth(1.0), LayoutDimension::estimated(44)},
+        CollectionView::elementKindSectionHeader(),
+    });
+    return CompositionalLayout(std::move(section));
+}
+
+void PlayerListViewController::bindNib(NibBindings& bindings)
+{
+    bindings.outlet(QStringLiteral("playerListCollectionView"), playerListCollectionView_);
+    bindings.outlet<ImageView>(QStringLiteral("countryIcon"), [this](ImageView* view) { setCountryIcon(view); });
+    bindings.outlet(QStringLiteral("noDataLabel"), noDataLabel_);
+}
+
+void PlayerListViewController::setCountryIcon(ImageView* view)
+{
+    countryIcon_ = view;
+    if (view)
+        view->changeLayerStyle([](LayerStyle& style) {
+            style.masksToBounds = true;
+            style.cornerRadius = 17.5;
+            style.borderWidth = 1.0;
+            style.borderColor = QColor(Qt::white);
+        });
+}
+
+void PlayerListViewController::viewDidLoad()
+{
+    playerListCollectionView_->registerCell(Nib(cellIdentifier), cellIdentifier);
+    playerListCollectionView_->registerSupplementaryView(
+        Nib(headerIdentifier), CollectionView::elementKindSectionHeader(), headerIdentifier);
+    playerListCollectionView_->setCollectionViewLayout(createLayout());
+    showTitle();
+    loadSquad();
+}
+
+void PlayerListViewController::showTitle()
+{
+    std::optional<QString> name;
+    if (currentTeam_)
+        name = localizedName(currentTeam_->ar_name, currentTeam_->en_name);
+    setTitle(upperCased(name).value_or(QString()));
+}
+
+void PlayerListViewController::loadSquad()
+{
+    if (currentTeamId_.isEmpty())
+        return;
+    auto viewModel = std::make_shared<PlayerListingViewModel>(
+        std::make_shared<PlayerListService>(NetworkManager::shared()));
+    ProgressHUD::show();
+    // The request holds the screen until its answer has been handled, also once the user has
+    // gone back: a late answer still takes the overlay down.
+    auto self = std::static_pointer_cast<PlayerListViewController>(shared_from_this());
+    MainQueue::asyncAfter(0.01, [self, viewModel] {
+        viewModel->getTeamPlayers(self->currentTeamId_, QString::fromLatin1(SeasonTeamsViewController::seasonId),
+            [self](const PlayerList& answer) { self->showSquad(answer.data.value_or(std::vector<People>{})); },
+            [self](const ApiError&) { self->showSquad({}); });
+    });
+}
+
+void PlayerListViewController::showSquad(const std::vector<People>& players)
+{
+    ProgressHUD::dismiss();
+    if (players.empty()) {
+        noDataLabel_->setVisible(true);
+        playerListCollectionView_->setVisible(false);
+        return;
+    }
+    PositionGroups grouped = groupByPosition(players);
+    standingDictData_ = std::move(grouped.groups);
+    sortedSections_ = std::move(grouped.sortedKeys);
+    playerListCollectionView_->reloadData();
+}
+
+const std::vector<People>* PlayerListViewController::group(int section) const
+{
+    if (section < 0 || section >= int(sortedSections_.size()))
+        return nullptr;
+    const auto found = standingDictData_.find(sortedSections_[section]);
+    return found == standingDictData_.end() ? nullptr : &found->second;
+}
+
+// Item i of section s is player i of the s-th group in section order, not the i-th player of
+// the answer.
+const People* PlayerListViewController::player(const IndexPath& indexPath) const
+{
+    const auto* players = group(indexPath.section);
+    if (!players || indexPath.item < 0 || indexPath.item >= int(players->size()))
+        return nullptr;
+    return &(*players)[indexPath.item];
+}
+
+int PlayerListViewController::numberOfSections(CollectionView& /*collectionView*/)
+{
+    return int(standingDictData_.size());
+}
+
+int PlayerListViewController::numberOfItemsInSection(CollectionView& /*collectionView*/, int section)
+{
+    const auto* players = group(section);
+    return players ? int(players->size()) : 0;
+}
+
+CollectionViewCell* PlayerListViewController::cellForItemAt(CollectionView& collectionView, const IndexPath& indexPath)
+{
+    auto* cell = dynamic_cast<PlayerListCollectionViewCell*>(collectionView.dequeueReusableCell(cellIdentifier, indexPath));
+    const People* shown = player(indexPath);
+    if (!cell || !shown)
+        return nullptr;
+    cell->configure(*shown);
+    return cell;
+}
+
+CollectionReusableView* PlayerListViewController::viewForSupplementaryElementOfKind(
+    CollectionView& collectionView, const QString& kind, const IndexPath& indexPath)
+{
+    if (kind != CollectionView::elementKindSectionHeader())
+        return nullptr;
+    auto* header = dynamic_cast<PositionHeaderView*>(
+        collectionView.dequeueReusableSupplementaryView(kind, headerIdentifier, indexPath));
+    const People* first = player({indexPath.section, 0});
+    if (!header || !first)
+        return nullptr;
+    // The section is named after its first player's position; a header is always filled, so a
+    // reused one never shows the name of the section it showed before.
+    header->configure(positionData(*first));
+    return header;
+}
+
+QSizeF PlayerListViewController::sizeForItemAt(CollectionView& collectionView, const IndexPath& /*indexPath*/)
+{
+    return QSizeF(collectionView.width() - 32, 68);
+}
+
+QSizeF PlayerListViewController::referenceSizeForHeaderInSection(CollectionView& collectionView, int /*section*/)
+{
+    return QSizeF(collectionView.width(), 42);
+}
+
+void PlayerListViewController::didSelectItemAt(CollectionView& /*collectionView*/, const IndexPath& /*indexPath*/)
+{
+}
+
+} // namespace lanterncrest
