@@ -4,10 +4,12 @@
 #include "api/player_list_service.h"
 #include "api/player_listing_view_model.h"
 #include "platform/foundation/main_queue.h"
+#include "platform/ui/navigation_controller.h"
 #include "platform/ui/nib.h"
 #include "platform/ui/progress_hud.h"
 #include "platform/ui/storyboard.h"
 #include "records/answers.h"
+#include "screens/teams/player_list_view_controller.h"
 #include "screens/teams/team_collection_view_cell.h"
 
 namespace lanterncrest {
@@ -93,8 +95,14 @@ void SeasonTeamsViewController::didSelectItemAt(CollectionView&, const IndexPath
     openTeam(teams_.at(std::size_t(indexPath.row())));
 }
 
-void SeasonTeamsViewController::openTeam(const TeamData&)
+void SeasonTeamsViewController::openTeam(const TeamData& team)
 {
+    auto squad = PlayerListViewController::viewController();
+    squad->setDelegate(delegate_);
+    squad->setCurrentTeamId(team.id ? QString::fromStdString(*team.id) : QString());
+    squad->setCurrentTeam(team);
+    if (NavigationController* navigation = navigationController())
+        navigation->pushViewController(squad, true);
 }
 
 } // namespace lanterncrest

@@ -57,7 +57,7 @@ private:
     void loadTeams(PlayerListingViewModel& viewModel);
     void showTeams(const SeasonTeams& answer);
     void endLoading();
-    // Opens the squad of the tapped team. Nothing yet: the squad screen is still to come.
+    // Opens the squad of the tapped team, handing over the delegate, the team id and the team.
     void openTeam(const TeamData& team);
 
     QPointer<CollectionView> teamsCollectionView_;
