@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "api/api_configuration.h"
 #include "platform/foundation/user_defaults.h"
 #include "platform/ui/label.h"
 #include "platform/ui/navigation_controller.h"
@@ -14,6 +13,7 @@
 #include "screens/teams/season_teams_view_controller.h"
 #include "screens/teams/team_collection_view_cell.h"
 #include "tests/support/loopback_service.h"
+#include "tests/support/screen_service.h"
 
 namespace lanterncrest::test {
 namespace {
@@ -37,16 +37,8 @@ QByteArray teamsAnswer(int count)
 // The framework reads its base URL once per process: one loopback service serves the suite.
 class TeamsEntryScreen : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        service = new LoopbackService;
-        qputenv(ApiConfiguration::baseUrlVariable, service->url().toUtf8());
-    }
-    static void TearDownTestSuite()
-    {
-        delete service;
-        service = nullptr;
-    }
+    // Shared with the other screen suites of the process.
+    static void SetUpTestSuite() { service = &screenService(); }
 
     void SetUp() override
     {
