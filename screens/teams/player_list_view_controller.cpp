@@ -4,6 +4,7 @@
 #include "screens/teams/player_list_collection_view_cell.h"
 #include "screens/teams/position_header_view.h"
 #include "screens/teams/season_teams_view_controller.h"
+#include "screens/profile/player_profile_view_controller.h"
 
 #include "api/network_manager.h"
 #include "api/player_list_service.h"
@@ -185,8 +186,14 @@ QSizeF PlayerListViewController::referenceSizeForHeaderInSection(CollectionView&
     return QSizeF(collectionView.width(), 42);
 }
 
-void PlayerListViewController::didSelectItemAt(CollectionView& /*collectionView*/, const IndexPath& /*indexPath*/)
+void PlayerListViewController::didSelectItemAt(CollectionView& /*collectionView*/, const IndexPath& indexPath)
 {
+    auto profile = PlayerProfileViewController::viewController();
+    profile->setDelegate(delegate_);
+    if (const People* tapped = player(indexPath))
+        profile->setPlayerObject(*tapped);
+    if (NavigationController* navigation = navigationController())
+        navigation->pushViewController(profile, true);
 }
 
 } // namespace lanterncrest

@@ -66,7 +66,7 @@ public:
     // sizes everything itself.
     QSizeF sizeForItemAt(CollectionView& collectionView, const IndexPath& indexPath) override;
     QSizeF referenceSizeForHeaderInSection(CollectionView& collectionView, int section) override;
-    // Opens the profile of the tapped player; nothing yet, the profile screen is still to come.
+    // Opens the profile of the tapped player, handing over the delegate and the player.
     void didSelectItemAt(CollectionView& collectionView, const IndexPath& indexPath) override;
 
 protected:
