@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 using namespace lanterncrest;
@@ -28,6 +29,12 @@ struct GridCase {
     int item;
     double x, y, cellWidth, cellHeight;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const GridCase& c, std::ostream* os)
+{
+    *os << "width " << c.width << ", item " << c.item;
+}
 
 class ThreeColumnGridFrames : public ::testing::TestWithParam<GridCase> {};
 
