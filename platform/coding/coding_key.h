@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <type_traits>
@@ -42,6 +43,12 @@ constexpr std::optional<int> intValue(K) {
 template <CodingKey K>
 constexpr std::optional<K> keyFromInt(int) {
   return std::nullopt;
+}
+
+// How a key shows itself in a message: CodingKeys(stringValue: "age", intValue: nil).
+template <CodingKey K>
+std::string codingKeyDescription(K key) {
+  return "CodingKeys(stringValue: \"" + std::string(stringValue(key)) + "\", intValue: nil)";
 }
 
 namespace coding_detail {

@@ -37,6 +37,7 @@ TEST(CodingKeys, LookUpIsExact) {
   EXPECT_EQ(keyFromString<People::CodingKeys>("socialMedia"), People::CodingKeys::socialMedia);
   EXPECT_EQ(keyFromString<People::CodingKeys>(std::string_view("age\0", 4)), std::nullopt);
   EXPECT_EQ(keyFromInt<People::CodingKeys>(0), std::nullopt);
+  EXPECT_EQ(codingKeyDescription(People::CodingKeys::socialMedia), R"(CodingKeys(stringValue: "socialMedia", intValue: nil))");
 }
 
 TEST(CodingKeys, EveryRecordFindsEachOfItsKeys) {
