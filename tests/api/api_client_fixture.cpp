@@ -14,19 +14,15 @@ namespace {
 
 const QDateTime fixedNow(QDate(2026, 3, 14), QTime(9, 26, 53));
 
-class ApiServiceEnvironment : public ::testing::Environment {
-public:
+struct ApiServiceEnvironment : ::testing::Environment {
     void SetUp() override
     {
-        m_service = std::make_unique<LoopbackService>();
-        qputenv(ApiConfiguration::baseUrlVariable, m_service->url().toUtf8());
+        service = std::make_unique<LoopbackService>();
+        qputenv(ApiConfiguration::baseUrlVariable, service->url().toUtf8());
     }
-    void TearDown() override { m_service.reset(); }
+    void TearDown() override { service.reset(); }
 
-    LoopbackService& service() { return *m_service; }
-
-private:
-    std::unique_ptr<LoopbackService> m_service;
+    std::unique_ptr<LoopbackService> service;
 };
 
 ApiServiceEnvironment* const environment =
@@ -41,7 +37,7 @@ QString documents()
 
 LoopbackService& apiService()
 {
-    return environment->service();
+    return *environment->service;
 }
 
 void ApiClientTest::SetUp()
@@ -50,14 +46,13 @@ void ApiClientTest::SetUp()
     apiService().reset();
     UserDefaults::standard().removeObject(authorizationDataKey);
     QDir(documents()).removeRecursively();
-    m_printed.clear();
-    m_previousSink = Console::setSink([this](const QString& line) { m_printed.append(line); });
+    m_console.emplace();
     m_previousClock = Logger::setClock([] { return fixedNow; });
 }
 
 void ApiClientTest::TearDown()
 {
-    Console::setSink(std::move(m_previousSink));
+    m_console.reset();
     Logger::setClock(std::move(m_previousClock));
 }
 

@@ -8,12 +8,13 @@
 #include "api/api_response.h"
 #include "api/i_network_manager.h"
 #include "api/logger.h"
-#include "platform/foundation/console.h"
+#include "tests/support/console_capture.h"
 #include "tests/support/loopback_service.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace lanterncrest::test {
@@ -29,9 +30,11 @@ class ApiClientTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // For table rows: every row starts from the state a fresh test sees.
+    void restart() { TearDown(), SetUp(); }
 
     // Every line printed since the test began.
-    const QStringList& printed() const { return m_printed; }
+    const QStringList& printed() const { return m_console->lines(); }
     // The log file's content for the fixed day ("" when nothing was logged).
     static QByteArray logged();
     // How a log entry reads at the fixed time.
@@ -49,8 +52,7 @@ protected:
     }
 
 private:
-    QStringList m_printed;
-    Console::Sink m_previousSink;
+    std::optional<ConsoleCapture> m_console;
     Logger::Clock m_previousClock;
 };
 

@@ -7,127 +7,69 @@
 namespace lanterncrest {
 namespace {
 
-TEST(ColorFromHexString, ReadsThreeAndSixDigits)
+TEST(ColorFromHexString, ReadsThreeAndSixDigitsAndKeepsAlphaInRange)
 {
     struct Row {
         const char* text;
-        int red, green, blue;
-    };
-    const Row rows[] = {
-        {"#d6d6d6", 214, 214, 214},
-        {"#ED174F", 237, 23, 79},
-        {"ED174F", 237, 23, 79},
-        {"#ed174f", 237, 23, 79},
-        {"#9D0620", 157, 6, 32},
-        {"#8BD3F5", 139, 211, 245},
-        {"#abc", 0xaa, 0xbb, 0xcc},
-        {"fff", 255, 255, 255},
-        {"#000000", 0, 0, 0},
-        // Digits are read only as far as they go, then split as six digits.
-        {"#ED1G4F", 0, 0x0E, 0xD1},
-        {"#G00000", 0, 0, 0},
-        {"#1g2", 0, 0, 0x11},
-        // Other lengths are no colour of their own.
-        {"##abc", 0, 0, 0},
-        {"", 0, 0, 0},
-        {"#", 0, 0, 0},
-        {"#ED174F80", 0, 0, 0},
-        {"#abcd", 0, 0, 0},
-    };
-    for (const Row& row : rows) {
-        const QColor color = colorFromHexString(QString::fromUtf8(row.text), 1.0);
-        EXPECT_TRUE(color.isValid()) << row.text;
-        EXPECT_EQ(color.red(), row.red) << row.text;
-        EXPECT_EQ(color.green(), row.green) << row.text;
-        EXPECT_EQ(color.blue(), row.blue) << row.text;
-        EXPECT_EQ(color.alphaF(), 1.0) << row.text;
-    }
-    EXPECT_EQ(colorFromHexString("#abc"), colorFromHexString("#aabbcc"));
-}
-
-TEST(ColorFromHexString, KeepsAlphaWithinRange)
-{
-    struct Row {
         double alpha;
-        double expected;
+        int red, green, blue;
+        double expectedAlpha;
     };
-    const Row rows[] = {{0.5, 0.5}, {0.0, 0.0}, {2.0, 1.0}, {-1.0, 0.0},
-                        {std::numeric_limits<double>::quiet_NaN(), 1.0}};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Row rows[] = {
+        {"#ED174F", 1.0, 237, 23, 79, 1.0},
+        {"ed174f", 0.5, 237, 23, 79, 0.5},
+        {"#abc", 2.0, 0xaa, 0xbb, 0xcc, 1.0},
+        {"#d6d6d6", -1.0, 214, 214, 214, 0.0},
+        {"#d6d6d6", nan, 214, 214, 214, 1.0},
+        // Digits are read only as far as they go, then split as six digits.
+        {"#ED1G4F", 1.0, 0, 0x0E, 0xD1, 1.0},
+        {"#1g2", 1.0, 0, 0, 0x11, 1.0},
+        // Other lengths are no colour of their own.
+        {"", 1.0, 0, 0, 0, 1.0},
+        {"##abc", 1.0, 0, 0, 0, 1.0},
+        {"#ED174F80", 1.0, 0, 0, 0, 1.0},
+    };
     for (const Row& row : rows) {
-        const QColor color = colorFromHexString("#d6d6d6", row.alpha);
-        EXPECT_TRUE(color.isValid()) << row.alpha;
-        EXPECT_NEAR(color.alphaF(), row.expected, 1e-4) << row.alpha;
-        EXPECT_EQ(color.red(), 214) << row.alpha;
+        SCOPED_TRACE(row.text);
+        const QColor color = colorFromHexString(QString::fromUtf8(row.text), row.alpha);
+        EXPECT_TRUE(color.isValid());
+        EXPECT_EQ(QList<int>({color.red(), color.green(), color.blue()}), QList<int>({row.red, row.green, row.blue}));
+        EXPECT_NEAR(color.alphaF(), row.expectedAlpha, 1e-4);
     }
 }
 
-TEST(StringExtensions, TrimmedRemovesOuterWhiteSpaceOnly)
-{
-    const std::pair<QString, QString> rows[] = {
-        {" \t\n inner  text \r\n\t ", "inner  text"},
-        {QString::fromUtf8("\u00A0\u2028\u0085x\u3000"), "x"},
-        {"\v\fx\f\v", "x"},
-        {"x", "x"},
-        {" \n\t", ""},
-        {"", ""},
-        {QString::fromUtf8("\u200Bx"), QString::fromUtf8("\u200Bx")}, // a zero-width space is no separator
-    };
-    for (const auto& [text, expected] : rows)
-        EXPECT_EQ(trimmed(text), expected) << text.toStdString();
-}
-
-TEST(StringExtensions, LengthCountsUserPerceivedCharacters)
-{
-    const std::pair<QString, qsizetype> rows[] = {
-        {"", 0},
-        {"abc", 3},
-        {QString::fromUtf8("e\u0301"), 1},
-        {QString::fromUtf8("\u00E9"), 1},
-        {"\r\n", 1},
-        {QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467"), 1},
-        {QString::fromUtf8("\U0001D400"), 1},
-        {QString::fromUtf8("مرحبا"), 5},
-    };
-    for (const auto& [text, expected] : rows)
-        EXPECT_EQ(length(text), expected) << text.toStdString();
-}
-
-TEST(StringExtensions, WithoutSpacesAndNewLinesKeepsOtherWhiteSpace)
-{
-    const std::pair<QString, QString> rows[] = {
-        {" a b\nc \n", "abc"},
-        {"a\tb", "a\tb"},
-        {"a\r\nb", "a\rb"},
-        {QString::fromUtf8("a\u00A0b"), QString::fromUtf8("a\u00A0b")},
-        {"", ""},
-    };
-    for (const auto& [text, expected] : rows)
-        EXPECT_EQ(withoutSpacesAndNewLines(text), expected) << text.toStdString();
-}
-
-TEST(StringExtensions, ContainsNumbersAndLetters)
+TEST(StringExtensions, TrimCountStripAndClassifyText)
 {
     struct Row {
         QString text;
-        bool numbers;
-        bool letters;
+        QString trimmed;
+        qsizetype length;
+        QString withoutSpaces;
+        bool numbers, letters;
     };
     const Row rows[] = {
-        {"", false, false},
-        {"abc", false, true},
-        {"a1", true, true},
-        {"12-3.4!", true, false},
-        {QString::fromUtf8("\u0663"), true, false},          // Arabic-Indic three
-        {QString::fromUtf8("\U0001D7CE"), true, false},      // mathematical bold zero
-        {QString::fromUtf8("\u00BD\u2160"), false, false},   // a fraction and a Roman numeral are no digits
-        {QString::fromUtf8("\u064E"), false, true},          // a mark counts as a letter
-        {QString::fromUtf8("لاعب"), false, true},
-        {QString::fromUtf8("\U0001D400"), false, true},      // outside the Basic Multilingual Plane
-        {" \t", false, false},
+        {"", "", 0, "", false, false},
+        {" \t a b\r\nc \n", "a b\r\nc", 10, "\tab\rc", false, true},
+        {QString::fromUtf8("\u00A0\u0085x\u3000"), "x", 4, QString::fromUtf8("\u00A0\u0085x\u3000"), false, true},
+        {QString::fromUtf8("\u200Bx"), QString::fromUtf8("\u200Bx"), 2, QString::fromUtf8("\u200Bx"), false, true},
+        {QString::fromUtf8("e\u0301\U0001F468\u200D\U0001F469"), QString::fromUtf8("e\u0301\U0001F468\u200D\U0001F469"), 2,
+         QString::fromUtf8("e\u0301\U0001F468\u200D\U0001F469"), false, true},
+        {"12-3.4!", "12-3.4!", 7, "12-3.4!", true, false},
+        {QString::fromUtf8("\u0663\U0001D7CE"), QString::fromUtf8("\u0663\U0001D7CE"), 2,
+         QString::fromUtf8("\u0663\U0001D7CE"), true, false}, // Arabic-Indic three, bold zero
+        {QString::fromUtf8("\u00BD\u2160"), QString::fromUtf8("\u00BD\u2160"), 2, QString::fromUtf8("\u00BD\u2160"), false,
+         false}, // a fraction and a Roman numeral are no digits
+        {QString::fromUtf8("لاعب \U0001D400"), QString::fromUtf8("لاعب \U0001D400"), 6, QString::fromUtf8("لاعب\U0001D400"),
+         false, true},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(isContainNumbers(row.text), row.numbers) << row.text.toStdString();
-        EXPECT_EQ(isContainLetter(row.text), row.letters) << row.text.toStdString();
+        SCOPED_TRACE(row.text.toStdString());
+        EXPECT_EQ(trimmed(row.text), row.trimmed);
+        EXPECT_EQ(length(row.text), row.length);
+        EXPECT_EQ(withoutSpacesAndNewLines(row.text), row.withoutSpaces);
+        EXPECT_EQ(isContainNumbers(row.text), row.numbers);
+        EXPECT_EQ(isContainLetter(row.text), row.letters);
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QStandardPaths>
 #include <deque>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace lanterncrest {
 namespace {
@@ -37,7 +36,6 @@ protected:
     void TearDown() override
     {
         Logger::setClock(std::move(previous_));
-        QFile(documents()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QDir(documents()).removeRecursively();
         QFile::remove(documents());
     }
@@ -46,25 +44,16 @@ protected:
     Logger::Clock previous_;
 };
 
-TEST_F(LoggerTest, FirstEntryCreatesTheDaysFileAndLaterOnesAppend)
+TEST_F(LoggerTest, FirstEntryCreatesTheDaysFileAndLaterOnesAppendAsWritten)
 {
     Logger::log("first failure with details: ");
     EXPECT_EQ(contentsOf("05-03-2027.log"), "14:03:09: first failure with details: \n");
 
     now_ = at(2027, 3, 5, 21, 30, 0);
-    Logger::log("second");
-    EXPECT_EQ(contentsOf("05-03-2027.log"), "14:03:09: first failure with details: \n21:30:00: second\n");
-    EXPECT_EQ(QDir(documents()).entryList(QDir::Files), QStringList{"05-03-2027.log"});
-}
-
-TEST_F(LoggerTest, MessagesAreWrittenAsTheyAre)
-{
-    Logger::log(QString());
-    Logger::log(QString::fromUtf8("فشل الطلب"));
-    Logger::log("two\nlines");
+    Logger::log(QString::fromUtf8("فشل\nالطلب"));
     EXPECT_EQ(contentsOf("05-03-2027.log"),
-              QByteArray("14:03:09: \n") + QString::fromUtf8("14:03:09: فشل الطلب\n").toUtf8()
-                  + "14:03:09: two\nlines\n");
+              "14:03:09: first failure with details: \n" + QString::fromUtf8("21:30:00: فشل\nالطلب\n").toUtf8());
+    EXPECT_EQ(QDir(documents()).entryList(QDir::Files), QStringList{"05-03-2027.log"});
 }
 
 TEST_F(LoggerTest, OneClockReadingDecidesBothFileAndTime)
@@ -79,16 +68,15 @@ TEST_F(LoggerTest, OneClockReadingDecidesBothFileAndTime)
             readings.pop_front();
         return next;
     });
-
     Logger::log("before");
     Logger::log("after");
     EXPECT_EQ(contentsOf("31-12-2027.log"), "23:59:59: before\n");
     EXPECT_EQ(contentsOf("01-01-2028.log"), "00:00:00: after\n");
 }
 
-TEST_F(LoggerTest, FailsSilentlyWithoutAWritableDocumentsFolder)
+TEST_F(LoggerTest, FailsSilentlyWhereNoFileCanBeWritten)
 {
-    // A file where the folder belongs: there is no Documents folder at all.
+    // A file where the Documents folder belongs.
     {
         QFile blocker(documents());
         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -97,23 +85,10 @@ TEST_F(LoggerTest, FailsSilentlyWithoutAWritableDocumentsFolder)
     EXPECT_EQ(Logger::getLogFileURL(now_), std::nullopt);
     QFile::remove(documents());
 
-    // A folder where the day's file belongs: it cannot be opened for appending.
+    // A folder where the day's file belongs.
     ASSERT_TRUE(QDir().mkpath(QDir(documents()).filePath("05-03-2027.log")));
     Logger::log("lost too");
     EXPECT_TRUE(QDir(QDir(documents()).filePath("05-03-2027.log")).isEmpty());
-}
-
-TEST_F(LoggerTest, FailsSilentlyInAReadOnlyDocumentsFolder)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
-    ASSERT_TRUE(QDir().mkpath(documents()));
-    Logger::log("kept");
-    ASSERT_TRUE(QFile(documents()).setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-    now_ = at(2027, 3, 6, 8, 0, 0);
-    Logger::log("lost");
-    EXPECT_EQ(contentsOf("06-03-2027.log"), "<missing>");
-    EXPECT_EQ(contentsOf("05-03-2027.log"), "14:03:09: kept\n");
 }
 
 } // namespace

@@ -12,18 +12,18 @@ using Kind = HttpError::Kind;
 
 const QByteArray seasonBody =
     R"({"data":[{"id":"t1","en_name":"Lions","ar_name":"الأسود","matches_count":30}],"meta":{"pagination":{"total":1}}})";
-const QByteArray loginBody =
-    R"({"token_type":"Bearer","expires_in":3600,"access_token":"fresh-token","refresh_token":"refresh-secret"})";
+const QByteArray loginBody = R"({"token_type":"Bearer","expires_in":3600,"access_token":"fresh-token","refresh_token":"r"})";
 
-SessionConfiguration shortTimeOuts(std::chrono::milliseconds timeout)
+QString answerLine(const QByteArray& body)
 {
-    return SessionConfiguration{timeout, timeout};
+    return "service response is: " + QString::fromUtf8(body);
 }
 
 class NetworkManagerTest : public ApiClientTest {
 protected:
-    std::shared_ptr<NetworkManager> client = std::make_shared<NetworkManager>(shortTimeOuts(5s));
+    std::shared_ptr<NetworkManager> client = std::make_shared<NetworkManager>(SessionConfiguration{5s, 5s});
     const QString seasonUrl = apiService().url("v1/seasons/4jgw0ek6ajq3m5ya/teams");
+    const QString seasonAnswerLine = answerLine(seasonBody);
 
     std::vector<ApiResponse<SeasonTeams>> requestSeason()
     {
@@ -39,10 +39,9 @@ TEST_F(NetworkManagerTest, DataRequestPrintsItsUrlAndAnswerAndDecodesTheRecord)
     ASSERT_TRUE(calls[0].isSuccess());
     const SeasonTeams& teams = *calls[0].value();
     ASSERT_TRUE(teams.data && teams.data->size() == 1);
-    EXPECT_EQ(teams.data->front().id, "t1");
     EXPECT_EQ(teams.data->front().ar_name, "الأسود");
     EXPECT_EQ(teams.meta->pagination->total, 1);
-    EXPECT_EQ(printed(), (QStringList{seasonUrl, "", "service response is: " + QString::fromUtf8(seasonBody)}));
+    EXPECT_EQ(printed(), (QStringList{seasonUrl, "", seasonAnswerLine}));
     EXPECT_EQ(logged(), "");
 
     ASSERT_EQ(apiService().requestCount(), 1);
@@ -51,7 +50,6 @@ TEST_F(NetworkManagerTest, DataRequestPrintsItsUrlAndAnswerAndDecodesTheRecord)
     EXPECT_EQ(sent.target, seasonPath);
     EXPECT_EQ(sent.header("Authorization"), QByteArray("Bearer ")); // no token yet: the blank stays
     EXPECT_EQ(sent.header("Content-Type"), QByteArray("application/json"));
-    EXPECT_EQ(sent.body, "");
 }
 
 TEST_F(NetworkManagerTest, SquadRequestPlacesIdentifiersAsQueryValuesAndDecodesThePlayers)
@@ -77,18 +75,15 @@ TEST_F(NetworkManagerTest, Unauthorised401LogsInOnceAndRepeatsWithTheNewToken)
     const auto calls = requestSeason();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_TRUE(calls[0].isSuccess());
-    EXPECT_EQ(printed(), (QStringList{seasonUrl, "refresh token called", seasonUrl, "",
-                                      "service response is: " + QString::fromUtf8(seasonBody)}));
+    EXPECT_EQ(printed(), (QStringList{seasonUrl, "refresh token called", seasonUrl, "", seasonAnswerLine}));
     EXPECT_EQ(logged(), "");
     EXPECT_EQ(getAccessToken(), "fresh-token");
 
     const auto& sent = apiService().requests();
     ASSERT_EQ(sent.size(), 3u);
-    EXPECT_EQ(sent[0].header("Authorization"), QByteArray("Bearer "));
     EXPECT_EQ(sent[1].method, "POST");
     EXPECT_EQ(sent[1].path, loginPath);
     EXPECT_EQ(sent[1].header("Authorization"), QByteArray("Bearer "));
-    EXPECT_EQ(sent[1].header("Content-Type"), QByteArray("application/json"));
     EXPECT_EQ(nlohmann::json::parse(sent[1].body.toStdString()),
               (nlohmann::json{{"email", ApiConfiguration::serviceAccountEmail().toStdString()},
                               {"password", ApiConfiguration::serviceAccountPassword().toStdString()}}));
@@ -102,8 +97,7 @@ TEST_F(NetworkManagerTest, ASecond401AfterTheLoginEndsInOneCustomError)
     apiService().answer(loginPath, ScriptedAnswer::json(200, loginBody));
     const auto calls = requestSeason();
     ASSERT_EQ(calls.size(), 1u);
-    ASSERT_FALSE(calls[0].isSuccess());
-    ASSERT_TRUE(calls[0].error()->customError());
+    ASSERT_TRUE(calls[0].error() && calls[0].error()->customError());
     EXPECT_EQ(*calls[0].error()->customError(), NetworkManager::requestFailedError());
     EXPECT_EQ(apiService().requestCount(seasonPath), 2);
     EXPECT_EQ(apiService().requestCount(loginPath), 1);
@@ -113,27 +107,20 @@ TEST_F(NetworkManagerTest, ASecond401AfterTheLoginEndsInOneCustomError)
 
 TEST_F(NetworkManagerTest, EveryFailedLoginEndsInOneLoggedCustomErrorAndKeepsTheToken)
 {
-    struct Case {
-        const char* name;
-        ScriptedAnswer login;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<const char*, ScriptedAnswer>> logins = {
         {"no answer", ScriptedAnswer::dropped()},
         {"not JSON", ScriptedAnswer::text(500, "<html>down</html>")},
         {"empty body", ScriptedAnswer::json(200, "")},
         {"array", ScriptedAnswer::json(200, R"([{"access_token":"x"}])")},
-        {"text", ScriptedAnswer::json(200, R"("fresh-token")")},
-        {"number", ScriptedAnswer::json(200, "42")},
         {"null", ScriptedAnswer::json(200, "null")},
     };
     const QByteArray failureLine = logLine(NetworkManager::requestFailedError().rendering() + " with details: ");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TearDown();
-        SetUp();
+    for (const auto& [name, login] : logins) {
+        SCOPED_TRACE(name);
+        restart();
         saveAuthorizationDetails({std::nullopt, std::nullopt, "old-token", std::nullopt});
         apiService().answer(seasonPath, ScriptedAnswer::json(401, "{}"));
-        apiService().answer(loginPath, c.login);
+        apiService().answer(loginPath, login);
         const auto calls = requestSeason();
         ASSERT_EQ(calls.size(), 1u);
         ASSERT_TRUE(calls[0].error() && calls[0].error()->customError());
@@ -155,14 +142,11 @@ TEST_F(NetworkManagerTest, NoHttpAnswerFailsOnceWithTheHttpErrorPrintedNotLogged
         {"closed port", [] { apiService().close(); }, Kind::CannotConnect},
         {"slower than the time-out", [] { apiService().answer(seasonPath, ScriptedAnswer::json(200, seasonBody).after(3s)); },
          Kind::TimedOut},
-        {"never answered", [] { apiService().answer(seasonPath, ScriptedAnswer::silent()); }, Kind::TimedOut},
-        {"closed without answer", [] { apiService().answer(seasonPath, ScriptedAnswer::dropped()); }, Kind::ConnectionLost},
     };
-    client = std::make_shared<NetworkManager>(shortTimeOuts(300ms));
+    client = std::make_shared<NetworkManager>(SessionConfiguration{300ms, 300ms});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TearDown();
-        SetUp();
+        restart();
         c.arrange();
         const auto calls = requestSeason();
         apiService().reopen();
@@ -181,29 +165,20 @@ TEST_F(NetworkManagerTest, AnswersThatAreNoRecordFailAfterTheirBodyIsPrinted)
         const char* name;
         ScriptedAnswer answer;
         QString bodyLine;
-        std::optional<Kind> httpKind;   // absent: a decoding failure
-        std::optional<int> statusCode;  // for UnacceptableStatusCode
-        bool logs;
+        std::optional<Kind> httpKind; // absent: a decoding failure, printed but not logged
+        std::optional<int> statusCode;
     };
-    const QByteArray cut = seasonBody.left(20);
     const std::vector<Case> cases = {
-        {"cut mid-body", ScriptedAnswer::truncated(200, seasonBody, 20), "service response is: " + QString::fromUtf8(cut),
-         Kind::ConnectionLost, {}, true},
-        {"500 with a record body", ScriptedAnswer::json(500, seasonBody), "service response is: " + QString::fromUtf8(seasonBody),
-         Kind::UnacceptableStatusCode, 500, true},
-        {"404 with an error body", ScriptedAnswer::json(404, R"({"message":"Not found"})"),
-         R"(service response is: {"message":"Not found"})", Kind::UnacceptableStatusCode, 404, true},
-        {"empty 200", ScriptedAnswer::json(200, ""), "service response data is nil", Kind::EmptyResponse, {}, true},
-        {"invalid JSON", ScriptedAnswer::json(200, "{\"data\": [tru"), "service response is: {\"data\": [tru", {}, {}, false},
-        {"wrong shape", ScriptedAnswer::json(200, R"({"data":{"id":"t1"}})"), R"(service response is: {"data":{"id":"t1"}})", {}, {},
-         false},
-        {"bad UTF-8 shown as replacement", ScriptedAnswer::json(200, "\xFF"), QString("service response is: ") + QChar(0xFFFD), {}, {},
-         false},
+        {"cut mid-body", ScriptedAnswer::truncated(200, seasonBody, 20), answerLine(seasonBody.left(20)), Kind::ConnectionLost, {}},
+        {"500 with a record body", ScriptedAnswer::json(500, seasonBody), answerLine(seasonBody), Kind::UnacceptableStatusCode, 500},
+        {"empty 200", ScriptedAnswer::json(200, ""), "service response data is nil", Kind::EmptyResponse, {}},
+        {"invalid JSON", ScriptedAnswer::json(200, "{\"data\": [tru"), answerLine("{\"data\": [tru"), {}, {}},
+        {"wrong shape", ScriptedAnswer::json(200, R"({"data":{"id":"t1"}})"), answerLine(R"({"data":{"id":"t1"}})"), {}, {}},
+        {"bad UTF-8", ScriptedAnswer::json(200, "\xFF"), answerLine("\xEF\xBF\xBD"), {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TearDown();
-        SetUp();
+        restart();
         apiService().answer(seasonPath, c.answer);
         const auto calls = requestSeason();
         ASSERT_EQ(calls.size(), 1u);
@@ -219,50 +194,19 @@ TEST_F(NetworkManagerTest, AnswersThatAreNoRecordFailAfterTheirBodyIsPrinted)
             EXPECT_EQ(error->kind(), ApiError::Kind::decoding);
         }
         EXPECT_EQ(printed(), expected);
-        EXPECT_EQ(logged(), c.logs ? logLine(error->localizedDescription() + " with details: ") : QByteArray());
+        EXPECT_EQ(logged(), c.httpKind ? logLine(error->localizedDescription() + " with details: ") : QByteArray());
     }
 }
 
 TEST_F(NetworkManagerTest, TheTokenGoesOutWithoutControlCharactersAndStaysStoredAsReceived)
 {
-    saveAuthorizationDetails({std::nullopt, std::nullopt, "abc\r\nX-Evil: 1", std::nullopt});
+    saveAuthorizationDetails({std::nullopt, std::nullopt, "abc\r\nX-Evil: 1\x7f\t", std::nullopt});
     apiService().answer(seasonPath, ScriptedAnswer::json(200, seasonBody));
     requestSeason();
     ASSERT_EQ(apiService().requestCount(), 1);
     EXPECT_EQ(apiService().requests()[0].header("Authorization"), QByteArray("Bearer abcX-Evil: 1"));
     EXPECT_EQ(apiService().requests()[0].headerCount("X-Evil"), 0);
-    EXPECT_EQ(getAccessToken(), "abc\r\nX-Evil: 1");
-}
-
-TEST_F(NetworkManagerTest, UntypedRequestHandsBackAnyJsonWithoutLookingAtTheStatus)
-{
-    struct Case {
-        ScriptedAnswer answer;
-        std::optional<nlohmann::json> value;
-    };
-    const std::vector<Case> cases = {
-        {ScriptedAnswer::json(401, R"({"message":"no"})"), nlohmann::json{{"message", "no"}}},
-        {ScriptedAnswer::json(500, R"("text")"), nlohmann::json("text")},
-        {ScriptedAnswer::json(200, "[1,2]"), nlohmann::json{1, 2}},
-        {ScriptedAnswer::text(200, "not json"), std::nullopt},
-    };
-    for (const Case& c : cases) {
-        apiService().answer(loginPath, c.answer);
-        std::vector<ApiResponse<nlohmann::json>> calls;
-        client->requestJSON(NetworkAPI::refreshToken(), [&](const ApiResponse<nlohmann::json>& r) { calls.push_back(r); });
-        ASSERT_TRUE(waitUntil([&] { return !calls.empty(); }));
-        spinFor(30ms);
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_EQ(calls[0].value() ? std::optional(*calls[0].value()) : std::nullopt, c.value);
-    }
-    EXPECT_TRUE(printed().isEmpty());
-    EXPECT_EQ(logged(), "");
-}
-
-TEST_F(NetworkManagerTest, TheSharedClientIsOneAndPointsAtTheConfiguredService)
-{
-    EXPECT_EQ(NetworkManager::shared(), NetworkManager::shared());
-    EXPECT_EQ(ApiConfiguration::baseUrl(), apiService().url());
+    EXPECT_EQ(getAccessToken(), "abc\r\nX-Evil: 1\x7f\t");
 }
 
 } // namespace

@@ -9,91 +9,42 @@
 namespace lanterncrest {
 namespace {
 
-AuthorizationDetails fullLogin()
-{
-    return {"Bearer", 31536000, "eyJ0eXAi.first", "def50200.refresh"};
-}
-
 class TokenStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        UserDefaults::standard().removeObject(authorizationDataKey);
-        UserDefaults::standard().synchronize();
-    }
+    void SetUp() override { UserDefaults::standard().removeObject(authorizationDataKey); }
+    const AuthorizationDetails fullLogin{"Bearer", 31536000, "eyJ0eXAi.first", "def50200.refresh"};
 };
 
-TEST_F(TokenStoreTest, NothingStoredReadsAsNoToken)
+TEST_F(TokenStoreTest, ALoginReplacesTheStoredEntriesWholeAndSurvivesARelaunch)
 {
-    EXPECT_EQ(getAuthorizationData(), std::nullopt);
     EXPECT_EQ(getAccessToken(), QString());
-}
-
-TEST_F(TokenStoreTest, StoresExactlyThePresentMembersWithTheirKinds)
-{
-    saveAuthorizationDetails(fullLogin());
-    const auto data = getAuthorizationData();
-    ASSERT_TRUE(data.has_value());
-    EXPECT_EQ(data->keys(), (QStringList{"auth_access_token", "auth_expires_in", "auth_refresh_token", "auth_token_type"}));
-    EXPECT_EQ(data->value("auth_access_token").typeId(), QMetaType::QString);
-    EXPECT_EQ(data->value("auth_token_type").typeId(), QMetaType::QString);
-    EXPECT_EQ(data->value("auth_expires_in").typeId(), QMetaType::LongLong);
-    EXPECT_EQ(data->value("auth_refresh_token").typeId(), QMetaType::QString);
-    EXPECT_EQ(data->value("auth_expires_in").toLongLong(), 31536000);
-    EXPECT_EQ(data->value("auth_refresh_token").toString(), "def50200.refresh");
+    saveAuthorizationDetails({std::nullopt, std::nullopt, "first", "refresh"});
+    saveAuthorizationDetails(fullLogin);
     EXPECT_EQ(getAccessToken(), "eyJ0eXAi.first");
-
-    saveAuthorizationDetails({});
-    EXPECT_EQ(getAuthorizationData(), QVariantMap());
-    EXPECT_EQ(getAccessToken(), QString());
-}
-
-TEST_F(TokenStoreTest, ANewLoginReplacesThePreviousEntriesWhole)
-{
-    saveAuthorizationDetails(fullLogin());
-    saveAuthorizationDetails({std::nullopt, std::nullopt, "second", std::nullopt});
-    EXPECT_EQ(getAuthorizationData(), (QVariantMap{{"auth_access_token", QStringLiteral("second")}}));
-    EXPECT_EQ(getAccessToken(), "second");
-}
-
-TEST_F(TokenStoreTest, TheTokenIsKeptAsReceived)
-{
-    const std::string odd = " tok\r\nen\t\xD9\x85 ";
-    saveAuthorizationDetails({std::nullopt, std::nullopt, odd, std::nullopt});
-    EXPECT_EQ(getAccessToken(), QString::fromStdString(odd));
-}
-
-TEST_F(TokenStoreTest, ValuesOfAnotherKindReadAsNothingStored)
-{
-    UserDefaults& defaults = UserDefaults::standard();
-    defaults.set(authorizationDataKey, QStringLiteral("not a dictionary"));
-    EXPECT_EQ(getAuthorizationData(), std::nullopt);
-    EXPECT_EQ(getAccessToken(), QString());
-
-    defaults.set(authorizationDataKey, QStringList{"a", "b"});
-    EXPECT_EQ(getAuthorizationData(), std::nullopt);
-
-    defaults.set(authorizationDataKey, QVariantMap{{"auth_access_token", qlonglong(42)}});
-    EXPECT_TRUE(getAuthorizationData().has_value());
-    EXPECT_EQ(getAccessToken(), QString());
-
-    // Whatever was there, the next login writes a fresh dictionary.
-    saveAuthorizationDetails(fullLogin());
-    EXPECT_EQ(getAccessToken(), "eyJ0eXAi.first");
-}
-
-TEST_F(TokenStoreTest, TheTokenSurvivesARelaunch)
-{
-    saveAuthorizationDetails(fullLogin());
 
     // The next launch reads the file from disk, not this process's settings cache.
+    ASSERT_TRUE(UserDefaults::standard().synchronize());
     QTemporaryDir dir;
     const QString copy = dir.filePath("relaunch.conf");
     ASSERT_TRUE(QFile::copy(QSettings().fileName(), copy));
-    const auto data = UserDefaults(copy).dictionary(authorizationDataKey);
-    ASSERT_TRUE(data.has_value());
-    EXPECT_EQ(data->value("auth_access_token"), QStringLiteral("eyJ0eXAi.first"));
-    EXPECT_EQ(data->value("auth_expires_in").typeId(), QMetaType::LongLong);
+    EXPECT_EQ(UserDefaults(copy).dictionary(authorizationDataKey),
+              (QVariantMap{{"auth_access_token", QStringLiteral("eyJ0eXAi.first")}, {"auth_expires_in", qlonglong(31536000)},
+                           {"auth_refresh_token", QStringLiteral("def50200.refresh")}, {"auth_token_type", QStringLiteral("Bearer")}}));
+
+    saveAuthorizationDetails({std::nullopt, std::nullopt, "second", std::nullopt});
+    EXPECT_EQ(getAuthorizationData(), (QVariantMap{{"auth_access_token", QStringLiteral("second")}}));
+}
+
+TEST_F(TokenStoreTest, AStoredValueOfAnotherKindReadsAsNoTokenUntilTheNextLogin)
+{
+    for (const QVariant& corrupted : {QVariant(QStringLiteral("not a dictionary")), QVariant(QStringList{"a", "b"}),
+                                      QVariant(QVariantMap{{"auth_access_token", qlonglong(42)}})}) {
+        SCOPED_TRACE(corrupted.typeName());
+        UserDefaults::standard().set(authorizationDataKey, corrupted);
+        EXPECT_EQ(getAccessToken(), QString());
+        saveAuthorizationDetails(fullLogin);
+        EXPECT_EQ(getAccessToken(), "eyJ0eXAi.first");
+    }
 }
 
 } // namespace

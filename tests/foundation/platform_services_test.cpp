@@ -1,57 +1,49 @@
-#include "platform/foundation/console.h"
 #include "platform/foundation/documents_directory.h"
 #include "platform/foundation/main_queue.h"
-#include "tests/support/console_capture.h"
+#include "platform/foundation/user_defaults.h"
 #include "tests/support/loopback_service.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace lanterncrest {
 namespace {
 
-QString documentsPath()
+TEST(UserDefaults, ReadsAreTypeChecked)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QTemporaryDir dir;
+    UserDefaults defaults(dir.filePath("defaults.conf"));
+    defaults.set("text", QStringLiteral("value"));
+    defaults.set("number", qlonglong(42));
+    defaults.set("map", QVariantMap{{"k", QStringLiteral("v")}});
+
+    EXPECT_EQ(defaults.string("text"), QStringLiteral("value"));
+    EXPECT_EQ(defaults.dictionary("text"), std::nullopt);
+    EXPECT_EQ(defaults.string("number"), std::nullopt);
+    EXPECT_TRUE(defaults.stringList("number").isEmpty());
+    EXPECT_EQ(defaults.string("map"), std::nullopt);
+    EXPECT_EQ(defaults.dictionary("map"), (QVariantMap{{"k", QStringLiteral("v")}}));
+    defaults.removeObject("text");
+    EXPECT_EQ(defaults.string("text"), std::nullopt);
 }
 
-TEST(DocumentsDirectory, IsCreatedWhenMissing)
+TEST(DocumentsDirectory, IsCreatedWhenMissingAndAbsentWhenAFileStandsInItsPlace)
 {
-    QDir(documentsPath()).removeRecursively();
-    const auto path = documentsDirectory();
-    ASSERT_TRUE(path.has_value());
-    EXPECT_EQ(*path, documentsPath());
-    EXPECT_TRUE(QFileInfo(*path).isDir());
-}
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir(documents).removeRecursively();
+    EXPECT_EQ(documentsDirectory(), documents);
+    EXPECT_TRUE(QFileInfo(documents).isDir());
 
-TEST(DocumentsDirectory, IsAbsentWhenAFileStandsInItsPlace)
-{
-    QDir(documentsPath()).removeRecursively();
-    QFile blocker(documentsPath());
+    QDir(documents).removeRecursively();
+    QFile blocker(documents);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-
     EXPECT_EQ(documentsDirectory(), std::nullopt);
-    QFile::remove(documentsPath());
-}
-
-TEST(Console, CaptureReceivesLinesAndRestoresThePreviousSink)
-{
-    QStringList outer;
-    const Console::Sink before = Console::setSink([&](const QString& line) { outer.append(line); });
-    {
-        test::ConsoleCapture capture;
-        Console::print("first");
-        Console::print(QString());
-        Console::print("مرحبا");
-        EXPECT_EQ(capture.lines(), (QStringList{"first", "", "مرحبا"}));
-    }
-    Console::print("after");
-    EXPECT_EQ(outer, QStringList{"after"});
-    Console::setSink(before);
+    QFile::remove(documents);
 }
 
 TEST(MainQueue, BlocksRunLaterInTheOrderOfTheirDelays)
@@ -61,7 +53,6 @@ TEST(MainQueue, BlocksRunLaterInTheOrderOfTheirDelays)
     MainQueue::asyncAfter(0.01, [&] { order.append("soon"); });
     MainQueue::asyncAfter(-1, [&] { order.append("now"); });
     EXPECT_TRUE(order.isEmpty()); // never inside the call
-
     EXPECT_TRUE(test::waitUntil([&] { return order.size() == 3; }));
     EXPECT_EQ(order, (QStringList{"now", "soon", "late"}));
 }
