@@ -1,0 +1,206 @@
+#include <QElapsedTimer>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <numbers>
+#include <vector>
+
+#include "api/hex_color.h"
+#include "platform/ui/label.h"
+#include "screens/teams/polygon_path.h"
+#include "screens/teams/scoreboard_banner.h"
+#include "screens/teams/season_teams_view_controller.h"
+#include "screens/teams/team_collection_view_cell.h"
+#include "tests/screens/screen_fixtures.h"
+
+namespace lanterncrest::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+const QByteArray teamsPath = "/v1/seasons/4jgw0ek6ajq3m5ya/teams";
+
+QByteArray teamsAnswer(int count)
+{
+    QByteArrayList items;
+    for (int i = 0; i < count; ++i)
+        items << R"({"id":"t)" + QByteArray::number(i) + R"(","en_name":"Team )" + QByteArray::number(i) + R"("})";
+    return R"({"data":[)" + items.join(',') + "]}";
+}
+
+// The entry screen against the process's service, shown at 375 by 667 points.
+class EntryScreen : public ::testing::Test {
+protected:
+    void SetUp() override { service.clearRequests(); }
+    void TearDown() override { ProgressHUD::dismiss(); }
+    static std::shared_ptr<SeasonTeamsViewController> show()
+    {
+        auto screen = SeasonTeamsViewController::viewController();
+        screen->view()->resize(375, 667);
+        screen->view()->show();
+        return screen;
+    }
+    LoopbackService& service = screenService();
+};
+
+TEST_F(EntryScreen, TenTeamsFillFourRowsOfThreeAt375Points)
+{
+    service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(10)));
+    auto screen = show();
+    ASSERT_TRUE(waitUntil([&] { return screen->teams().size() == 10; }));
+    CollectionView& grid = *screen->teamsCollectionView();
+    grid.layoutIfNeeded();
+    ASSERT_EQ(grid.width(), 375);
+    const double row = 375.0 * 5 / 11;
+    const struct { int item; double x, y; } places[] = {{0, 5, 5}, {2, 255, 5}, {3, 5, row + 5}, {9, 5, 3 * row + 5}};
+    for (const auto& p : places) {
+        const auto frame = grid.layoutFrames().itemFrame({0, p.item});
+        ASSERT_TRUE(frame) << p.item;
+        EXPECT_NEAR(frame->x(), p.x, 1e-9) << p.item;
+        EXPECT_NEAR(frame->y(), p.y, 1e-9) << p.item;
+        EXPECT_NEAR(frame->width(), 115, 1e-9) << p.item;
+        EXPECT_NEAR(frame->height(), 160.45454545454545, 1e-9) << p.item;
+    }
+    EXPECT_NEAR(grid.layoutFrames().contentHeight(), 4 * row, 1e-9);
+}
+
+TEST_F(EntryScreen, TheOverlayShowsWhileLoadingAndGoesWithTheAnswer)
+{
+    service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(3)).after(200ms));
+    auto screen = show();
+    ASSERT_TRUE(waitUntil([&] { return service.requestCount() == 1; }));
+    EXPECT_TRUE(ProgressHUD::isVisible());
+    EXPECT_EQ(screen->teamsCollectionView()->numberOfItemsInSection(0), 0);
+    ASSERT_TRUE(waitUntil([&] { return !ProgressHUD::isVisible(); }));
+    screen->teamsCollectionView()->layoutIfNeeded();
+    EXPECT_EQ(screen->teamsCollectionView()->numberOfItemsInSection(0), 3);
+}
+
+TEST_F(EntryScreen, OneRequestGoesOutTenMillisecondsAfterTheViewLoads)
+{
+    service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(1)));
+    auto screen = SeasonTeamsViewController::viewController();
+    QElapsedTimer sinceLoad;
+    sinceLoad.start();
+    screen->loadViewIfNeeded();
+    qint64 arrivedAfter = -1;
+    QObject::connect(&service, &LoopbackService::requestReceived, screen->view(),
+                     [&] { arrivedAfter = sinceLoad.elapsed(); });
+    ASSERT_TRUE(waitUntil([&] { return arrivedAfter >= 0; }));
+    EXPECT_GE(arrivedAfter, 10);
+    spinFor(300ms);
+    ASSERT_EQ(service.requestCount(), 1);
+    EXPECT_EQ(service.requests()[0].target, teamsPath);
+}
+
+TEST_F(EntryScreen, AFailedLoadTakesTheOverlayDownAndKeepsTheGridEmpty)
+{
+    for (const ScriptedAnswer& failure : {ScriptedAnswer::text(500, "<html>down</html>"),
+                                          ScriptedAnswer::json(200, R"({"data":[{"id":7}]})"),
+                                          ScriptedAnswer::dropped()}) {
+        service.clearRequests();
+        service.answer(teamsPath, failure);
+        auto screen = show();
+        ASSERT_TRUE(waitUntil([&] { return service.requestCount() > 0 && !ProgressHUD::isVisible(); }))
+            << failure.body.toStdString();
+        screen->teamsCollectionView()->layoutIfNeeded();
+        EXPECT_EQ(screen->teamsCollectionView()->numberOfItemsInSection(0), 0);
+    }
+}
+
+TeamData team(std::optional<std::string> ar, std::optional<std::string> en, std::optional<QString> logo = {})
+{
+    TeamData result{.ar_name = std::move(ar), .en_name = std::move(en)};
+    if (logo)
+        result.image = Image{ImageData{.thumb = logo->toStdString()}};
+    return result;
+}
+
+class TeamCell : public ::testing::Test {
+protected:
+    std::unique_ptr<TeamCollectionViewCell> cell = fromNib<TeamCollectionViewCell>("TeamCollectionViewCell");
+    LoopbackService service;
+};
+
+TEST_F(TeamCell, TheNameFollowsTheLanguageInCapitalsWithoutFallback)
+{
+    const struct { QString language; TeamData team; std::optional<QString> shown; } cases[] = {
+        {"ar-SA", team("الأسود الحمر", "Red Lions"), QString::fromUtf8("الأسود الحمر")},
+        {"en", team("الأسود الحمر", "Red Lions"), "RED LIONS"},
+        {"arz", team("الأسود الحمر", "Red Lions"), "RED LIONS"},
+        {"AR", team("الأسود الحمر", "Red Lions"), "RED LIONS"},
+        {"en-GB", team(std::nullopt, "Straße Eleven"), "STRASSE ELEVEN"},
+        {"en", team("الأسود الحمر", std::nullopt), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        PreferredLanguage language(c.language);
+        cell->configure(c.team);
+        EXPECT_EQ(cell->teamName()->optionalText(), c.shown) << c.language.toStdString();
+    }
+}
+
+TEST_F(TeamCell, AReusedCellWithoutALogoShowsThePlaceholderNotThePreviousLogo)
+{
+    service.answer("/lions.png", pngAnswer(Qt::red));
+    cell->configure(team("أ", "Lions", service.url("lions.png")));
+    ASSERT_TRUE(waitUntil([&] { return shownColor(*cell->teamIcon()) == QColor(Qt::red); }));
+    cell->configure(team("ب", "Eagles"));
+    EXPECT_EQ(shownColor(*cell->teamIcon()), placeholderGreen);
+}
+
+TEST_F(TeamCell, ALogoStillLoadingForThePreviousTeamNeverLandsOnTheNextOne)
+{
+    service.answer("/slow.png", pngAnswer(Qt::red).after(150ms));
+    service.answer("/sharks.png", pngAnswer(Qt::blue));
+    cell->configure(team("أ", "Lions", service.url("slow.png")));
+    cell->configure(team("ج", "Sharks", service.url("sharks.png")));
+    ASSERT_TRUE(waitUntil([&] { return shownColor(*cell->teamIcon()) == QColor(Qt::blue); }));
+    spinFor(300ms);
+    EXPECT_EQ(shownColor(*cell->teamIcon()), QColor(Qt::blue));
+}
+
+TEST_F(TeamCell, FiftyCellsWithOneLogoSendOneRequest)
+{
+    service.answer("/shared-logo.png", pngAnswer(Qt::red).after(50ms));
+    std::vector<std::unique_ptr<TeamCollectionViewCell>> cells(50);
+    for (auto& each : cells) {
+        each = fromNib<TeamCollectionViewCell>("TeamCollectionViewCell");
+        each->configure(team("أ", "Team", service.url("shared-logo.png")));
+    }
+    ASSERT_TRUE(waitUntil([&] {
+        return std::ranges::all_of(cells, [](const auto& c) { return shownColor(*c->teamIcon()) == QColor(Qt::red); });
+    }));
+    EXPECT_EQ(service.requestCount("/shared-logo.png"), 1);
+}
+
+TEST(TeamsHexagonPath, ASquareOf100WithCorners10IsPlacedAgainstTheTopLeft)
+{
+    const PolygonPath path = polygonPath(6, QRectF(0, 0, 100, 100), 5, 10, std::numbers::pi / 2);
+    ASSERT_EQ(path.corners.size(), 6u);
+    const struct { const char* what; QPointF actual, expected; } points[] = {
+        {"start", path.start, {37.141, 97.5}},
+        {"first side's end", path.corners[0].start, {11.160, 82.5}},
+        {"first control point", path.corners[0].tip, {2.5, 77.5}},
+        {"closes on its start", path.corners.back().end, path.start},
+        {"bounds' size", QPointF(path.bounds().width(), path.bounds().height()), {86.603, 100}},
+    };
+    for (const auto& p : points) {
+        EXPECT_NEAR(p.actual.x(), p.expected.x(), 0.001) << p.what;
+        EXPECT_NEAR(p.actual.y(), p.expected.y(), 0.001) << p.what;
+    }
+}
+
+TEST(TeamsScoreboardBanner, ANibBuildsItByClassNameWithItsAttributes)
+{
+    std::unique_ptr<QWidget> root(Nib(QStringLiteral("TeamsBannerProbe")).instantiate());
+    auto* banner = root->findChild<ScoreboardBanner*>(QStringLiteral("banner"));
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->geometry(), QRect(10, 10, 180, 40));
+    EXPECT_EQ(banner->layerStyle().cornerRadius, 6);
+    QImage shot(200, 100, QImage::Format_ARGB32);
+    shot.fill(Qt::white);
+    root->render(&shot, {}, {}, QWidget::DrawChildren);
+    EXPECT_EQ(shot.pixelColor(100, 30), colorFromHexString("#9D0620"));
+}
+
+} // namespace
+} // namespace lanterncrest::test
