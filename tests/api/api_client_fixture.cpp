@@ -9,11 +9,9 @@
 #include <QStandardPaths>
 
 namespace lanterncrest::test {
-
 namespace {
 
-const QDateTime fixedNow(QDate(2026, 3, 14), QTime(9, 26, 53));
-
+// The framework settles its base URL once per process, so the service starts before any test.
 struct ApiServiceEnvironment : ::testing::Environment {
     void SetUp() override
     {
@@ -21,17 +19,11 @@ struct ApiServiceEnvironment : ::testing::Environment {
         qputenv(ApiConfiguration::baseUrlVariable, service->url().toUtf8());
     }
     void TearDown() override { service.reset(); }
-
     std::unique_ptr<LoopbackService> service;
 };
 
-ApiServiceEnvironment* const environment =
+auto* const environment =
     static_cast<ApiServiceEnvironment*>(::testing::AddGlobalTestEnvironment(new ApiServiceEnvironment));
-
-QString documents()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
 
 } // namespace
 
@@ -40,14 +32,20 @@ LoopbackService& apiService()
     return *environment->service;
 }
 
+QString documents()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 void ApiClientTest::SetUp()
 {
     apiService().reopen();
     apiService().reset();
     UserDefaults::standard().removeObject(authorizationDataKey);
     QDir(documents()).removeRecursively();
+    QFile::remove(documents());
     m_console.emplace();
-    m_previousClock = Logger::setClock([] { return fixedNow; });
+    m_previousClock = Logger::setClock([this] { return now; });
 }
 
 void ApiClientTest::TearDown()
@@ -56,15 +54,15 @@ void ApiClientTest::TearDown()
     Logger::setClock(std::move(m_previousClock));
 }
 
-QByteArray ApiClientTest::logged()
+QByteArray ApiClientTest::logged(const QString& fileName)
 {
-    QFile file(Logger::getLogFileURL(fixedNow).value_or(QString()));
+    QFile file(QDir(documents()).filePath(fileName));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray ApiClientTest::logLine(const QString& message)
+QByteArray ApiClientTest::logLine(const QString& message) const
 {
-    return fixedNow.toString("HH:mm:ss").toUtf8() + ": " + message.toUtf8() + "\n";
+    return now.toString("HH:mm:ss").toUtf8() + ": " + message.toUtf8() + "\n";
 }
 
 } // namespace lanterncrest::test

@@ -1,9 +1,8 @@
 #pragma once
 
-// What the API client's tests share: the one loopback service of the test process (the
-// framework settles its base URL once per process, so the service is started before the
-// first test and LANTERNCREST_API_BASE_URL points at it), captured console lines, a fixed
-// log clock, and an empty token store and Documents folder for every test.
+// What the API client's tests share: the one loopback service of the test process (pointed at by
+// LANTERNCREST_API_BASE_URL), captured console lines, a settable log clock, and an empty token
+// store and Documents folder for every test.
 
 #include "api/api_response.h"
 #include "api/i_network_manager.h"
@@ -20,11 +19,11 @@
 namespace lanterncrest::test {
 
 LoopbackService& apiService();
+QString documents();
 
 inline constexpr char seasonId[] = "4jgw0ek6ajq3m5ya";
 inline constexpr char seasonPath[] = "/v1/seasons/4jgw0ek6ajq3m5ya/teams";
 inline constexpr char loginPath[] = "/v1/clients/web/admin/login";
-inline constexpr char teamPlayersPath[] = "/v1/team-players-in-current-season";
 
 class ApiClientTest : public ::testing::Test {
 protected:
@@ -33,12 +32,11 @@ protected:
     // For table rows: every row starts from the state a fresh test sees.
     void restart() { TearDown(), SetUp(); }
 
-    // Every line printed since the test began.
     const QStringList& printed() const { return m_console->lines(); }
-    // The log file's content for the fixed day ("" when nothing was logged).
-    static QByteArray logged();
-    // How a log entry reads at the fixed time.
-    static QByteArray logLine(const QString& message);
+    // A log file's content ("" when absent); by default the file of the fixture's day.
+    static QByteArray logged(const QString& fileName = "14-03-2026.log");
+    // How a log entry reads at the clock's time.
+    QByteArray logLine(const QString& message) const;
 
     // Sends a typed request and runs the event loop until it ends; every completion call.
     template <typename T>
@@ -50,6 +48,8 @@ protected:
         spinFor(std::chrono::milliseconds(50)); // a second completion would show up here
         return *calls;
     }
+
+    QDateTime now{QDate(2026, 3, 14), QTime(9, 26, 53)};
 
 private:
     std::optional<ConsoleCapture> m_console;

@@ -24,10 +24,8 @@ TEST(ColorFromHexString, ReadsThreeAndSixDigitsAndKeepsAlphaInRange)
         {"#d6d6d6", nan, 214, 214, 214, 1.0},
         // Digits are read only as far as they go, then split as six digits.
         {"#ED1G4F", 1.0, 0, 0x0E, 0xD1, 1.0},
-        {"#1g2", 1.0, 0, 0, 0x11, 1.0},
         // Other lengths are no colour of their own.
         {"", 1.0, 0, 0, 0, 1.0},
-        {"##abc", 1.0, 0, 0, 0, 1.0},
         {"#ED174F80", 1.0, 0, 0, 0, 1.0},
     };
     for (const Row& row : rows) {
@@ -42,34 +40,31 @@ TEST(ColorFromHexString, ReadsThreeAndSixDigitsAndKeepsAlphaInRange)
 TEST(StringExtensions, TrimCountStripAndClassifyText)
 {
     struct Row {
-        QString text;
-        QString trimmed;
+        const char* text;
+        const char* trimmed; // nullptr: unchanged
         qsizetype length;
-        QString withoutSpaces;
+        const char* withoutSpaces; // nullptr: unchanged
         bool numbers, letters;
     };
     const Row rows[] = {
-        {"", "", 0, "", false, false},
+        {"", nullptr, 0, nullptr, false, false},
         {" \t a b\r\nc \n", "a b\r\nc", 10, "\tab\rc", false, true},
-        {QString::fromUtf8("\u00A0\u0085x\u3000"), "x", 4, QString::fromUtf8("\u00A0\u0085x\u3000"), false, true},
-        {QString::fromUtf8("\u200Bx"), QString::fromUtf8("\u200Bx"), 2, QString::fromUtf8("\u200Bx"), false, true},
-        {QString::fromUtf8("e\u0301\U0001F468\u200D\U0001F469"), QString::fromUtf8("e\u0301\U0001F468\u200D\U0001F469"), 2,
-         QString::fromUtf8("e\u0301\U0001F468\u200D\U0001F469"), false, true},
-        {"12-3.4!", "12-3.4!", 7, "12-3.4!", true, false},
-        {QString::fromUtf8("\u0663\U0001D7CE"), QString::fromUtf8("\u0663\U0001D7CE"), 2,
-         QString::fromUtf8("\u0663\U0001D7CE"), true, false}, // Arabic-Indic three, bold zero
-        {QString::fromUtf8("\u00BD\u2160"), QString::fromUtf8("\u00BD\u2160"), 2, QString::fromUtf8("\u00BD\u2160"), false,
-         false}, // a fraction and a Roman numeral are no digits
-        {QString::fromUtf8("لاعب \U0001D400"), QString::fromUtf8("لاعب \U0001D400"), 6, QString::fromUtf8("لاعب\U0001D400"),
-         false, true},
+        {"\u00A0\u0085x\u3000", "x", 4, nullptr, false, true},
+        {"\u200Bx", nullptr, 2, nullptr, false, true}, // a zero-width space is no space
+        {"e\u0301\U0001F468\u200D\U0001F469", nullptr, 2, nullptr, false, true},
+        {"12-3.4!", nullptr, 7, nullptr, true, false},
+        {"\u0663\U0001D7CE", nullptr, 2, nullptr, true, false}, // Arabic-Indic three, bold zero
+        {"\u00BD\u2160", nullptr, 2, nullptr, false, false}, // a fraction and a Roman numeral are no digits
+        {"لاعب \U0001D400", nullptr, 6, "لاعب\U0001D400", false, true},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.text.toStdString());
-        EXPECT_EQ(trimmed(row.text), row.trimmed);
-        EXPECT_EQ(length(row.text), row.length);
-        EXPECT_EQ(withoutSpacesAndNewLines(row.text), row.withoutSpaces);
-        EXPECT_EQ(isContainNumbers(row.text), row.numbers);
-        EXPECT_EQ(isContainLetter(row.text), row.letters);
+        SCOPED_TRACE(row.text);
+        const QString text = QString::fromUtf8(row.text);
+        EXPECT_EQ(trimmed(text), row.trimmed ? QString::fromUtf8(row.trimmed) : text);
+        EXPECT_EQ(length(text), row.length);
+        EXPECT_EQ(withoutSpacesAndNewLines(text), row.withoutSpaces ? QString::fromUtf8(row.withoutSpaces) : text);
+        EXPECT_EQ(isContainNumbers(text), row.numbers);
+        EXPECT_EQ(isContainLetter(text), row.letters);
     }
 }
 

@@ -9,25 +9,20 @@
 namespace lanterncrest {
 namespace {
 
-class TokenStoreTest : public ::testing::Test {
-protected:
-    void SetUp() override { UserDefaults::standard().removeObject(authorizationDataKey); }
-    const AuthorizationDetails fullLogin{"Bearer", 31536000, "eyJ0eXAi.first", "def50200.refresh"};
-};
+const AuthorizationDetails fullLogin{"Bearer", 31536000, "eyJ0eXAi.first", "def50200.refresh"};
 
-TEST_F(TokenStoreTest, ALoginReplacesTheStoredEntriesWholeAndSurvivesARelaunch)
+TEST(TokenStore, ALoginReplacesTheStoredEntriesWholeAndSurvivesARelaunch)
 {
+    UserDefaults::standard().removeObject(authorizationDataKey);
     EXPECT_EQ(getAccessToken(), QString());
     saveAuthorizationDetails({std::nullopt, std::nullopt, "first", "refresh"});
     saveAuthorizationDetails(fullLogin);
-    EXPECT_EQ(getAccessToken(), "eyJ0eXAi.first");
 
     // The next launch reads the file from disk, not this process's settings cache.
     ASSERT_TRUE(UserDefaults::standard().synchronize());
     QTemporaryDir dir;
-    const QString copy = dir.filePath("relaunch.conf");
-    ASSERT_TRUE(QFile::copy(QSettings().fileName(), copy));
-    EXPECT_EQ(UserDefaults(copy).dictionary(authorizationDataKey),
+    ASSERT_TRUE(QFile::copy(QSettings().fileName(), dir.filePath("relaunch.conf")));
+    EXPECT_EQ(UserDefaults(dir.filePath("relaunch.conf")).dictionary(authorizationDataKey),
               (QVariantMap{{"auth_access_token", QStringLiteral("eyJ0eXAi.first")}, {"auth_expires_in", qlonglong(31536000)},
                            {"auth_refresh_token", QStringLiteral("def50200.refresh")}, {"auth_token_type", QStringLiteral("Bearer")}}));
 
@@ -35,7 +30,7 @@ TEST_F(TokenStoreTest, ALoginReplacesTheStoredEntriesWholeAndSurvivesARelaunch)
     EXPECT_EQ(getAuthorizationData(), (QVariantMap{{"auth_access_token", QStringLiteral("second")}}));
 }
 
-TEST_F(TokenStoreTest, AStoredValueOfAnotherKindReadsAsNoTokenUntilTheNextLogin)
+TEST(TokenStore, AStoredValueOfAnotherKindReadsAsNoTokenUntilTheNextLogin)
 {
     for (const QVariant& corrupted : {QVariant(QStringLiteral("not a dictionary")), QVariant(QStringList{"a", "b"}),
                                       QVariant(QVariantMap{{"auth_access_token", qlonglong(42)}})}) {
