@@ -226,6 +226,11 @@ bool CollectionView::event(QEvent* event)
 {
     if (event->type() == QEvent::LayoutRequest)
         layoutIfNeeded();
+    // The application's direction reaches every widget that has none of its own.
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        m_needsLayout = true;
+        setNeedsLayout();
+    }
     return QAbstractScrollArea::event(event);
 }
 
@@ -312,8 +317,9 @@ void CollectionView::reloadCounts(CollectionViewDataSource* source)
 
 void CollectionView::computeFrames()
 {
-    m_frames = m_layout ? m_layout->frames(QSizeF(viewport()->size()), m_itemCounts, m_measuredHeights)
-                        : LayoutFrames();
+    m_frames = m_layout
+        ? m_layout->frames(QSizeF(viewport()->size()), m_itemCounts, m_measuredHeights, layoutDirection())
+        : LayoutFrames();
     const int viewportHeight = viewport()->height();
     QScrollBar* bar = verticalScrollBar();
     bar->setPageStep(viewportHeight);

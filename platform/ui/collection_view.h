@@ -32,6 +32,9 @@ namespace lanterncrest {
 // held weakly: once their owner is gone the view shows nothing and reports nothing. A .ui file
 // connects them to its owner with the string attributes "dataSource" and "delegate".
 //
+// The layout's leading edge follows the view's layout direction (the application's, unless
+// set on the view or a parent): right to left, the first item sits at the top right.
+//
 // Like its mobile model the view works lazily: `reloadData()`, a new layout or a new data
 // source take effect on the next turn of the event loop, or at once with `layoutIfNeeded()`.
 class CollectionView : public QAbstractScrollArea, public OwnerConnectable {

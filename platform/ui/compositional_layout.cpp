@@ -32,19 +32,29 @@ std::vector<QRectF> rowTemplate(const LayoutGroup& group, const QSizeF& groupSiz
 } // namespace
 
 LayoutFrames CompositionalLayout::frames(const QSizeF& container, std::span<const int> itemCounts,
-    const MeasuredSupplementaryHeights& measured) const
+    const MeasuredSupplementaryHeights& measured, Qt::LayoutDirection direction) const
 {
+    // Frames are laid out from the left and, right to left, mirrored here and nowhere else.
+    const auto placed = [&](const QRectF& box) {
+        if (direction != Qt::RightToLeft)
+            return box;
+        return QRectF(container.width() - box.right(), box.top(), box.width(), box.height());
+    };
     const auto& insets = m_section.contentInsets;
     const QSizeF sectionContainer(std::max(0.0, container.width() - insets.leading - insets.trailing),
         std::max(0.0, container.height() - insets.top - insets.bottom));
     const QSizeF groupSize(m_section.group.layoutSize().widthDimension.resolved(sectionContainer),
         m_section.group.layoutSize().heightDimension.resolved(sectionContainer));
-    const std::vector<QRectF> row = rowTemplate(m_section.group, groupSize);
+    std::vector<QRectF> row = rowTemplate(m_section.group, groupSize);
     const int itemsPerRow = static_cast<int>(row.size());
     // Items may reach out of their group; a row's extent covers both, so look-ups by row find them.
     QRectF rowExtent(QPointF(0, 0), groupSize);
     for (const auto& box : row)
         rowExtent = rowExtent.united(box);
+    // The first row in place; the others are it moved down.
+    rowExtent = placed(rowExtent.translated(insets.leading, 0));
+    for (auto& box : row)
+        box = placed(box.translated(insets.leading, 0));
 
     std::vector<SectionFrames> sections;
     sections.reserve(itemCounts.size());
@@ -62,7 +72,7 @@ LayoutFrames CompositionalLayout::frames(const QSizeF& container, std::span<cons
                     height = std::max(0.0, found->second);
             }
             frames.supplementaries.push_back(
-                {boundary.elementKind, IndexPath{section, 0}, QRectF(insets.leading, y, width, height)});
+                {boundary.elementKind, IndexPath{section, 0}, placed(QRectF(insets.leading, y, width, height))});
             y += height;
         }
 
@@ -75,11 +85,10 @@ LayoutFrames CompositionalLayout::frames(const QSizeF& container, std::span<cons
             frames.rows.reserve(rows);
             frames.items.reserve(count);
             for (int r = 0; r < rows; ++r) {
-                const QPointF origin(insets.leading, y);
-                frames.rows.push_back(rowExtent.translated(origin));
+                frames.rows.push_back(rowExtent.translated(0, y));
                 const int inRow = std::min(itemsPerRow, count - r * itemsPerRow);
                 for (int i = 0; i < inRow; ++i)
-                    frames.items.push_back(row[i].translated(origin));
+                    frames.items.push_back(row[i].translated(0, y));
                 y += groupSize.height();
             }
         }

@@ -5,6 +5,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <Qt>
 
 #include <map>
 #include <span>
@@ -27,9 +28,10 @@ public:
 
     // Fractions of a group or boundary item refer to the container less the section's insets;
     // fractions of an item refer to its group. An estimated height is used as it stands
-    // unless `measured` holds a height for that view.
+    // unless `measured` holds a height for that view. Right to left, the leading edge is the
+    // right one: every frame is the left-to-right one mirrored across the container's width.
     LayoutFrames frames(const QSizeF& container, std::span<const int> itemCounts,
-        const MeasuredSupplementaryHeights& measured = {}) const;
+        const MeasuredSupplementaryHeights& measured = {}, Qt::LayoutDirection direction = Qt::LeftToRight) const;
 
 private:
     LayoutSection m_section;

@@ -2,7 +2,8 @@
 
 namespace lanterncrest {
 
-// Insets named by reading direction; the layouts here run left to right, so leading is left.
+// Insets named by reading direction: leading is the left edge left to right, the right edge
+// right to left.
 struct DirectionalEdgeInsets {
     double top = 0;
     double leading = 0;

@@ -1,5 +1,9 @@
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScrollBar>
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <numbers>
 #include <vector>
@@ -11,6 +15,7 @@
 #include "screens/teams/season_teams_view_controller.h"
 #include "screens/teams/team_collection_view_cell.h"
 #include "tests/screens/screen_fixtures.h"
+#include "tests/support/console_capture.h"
 
 namespace lanterncrest::test {
 namespace {
@@ -63,6 +68,32 @@ TEST_F(EntryScreen, TenTeamsFillFourRowsOfThreeAt375Points)
     EXPECT_NEAR(grid.layoutFrames().contentHeight(), 4 * row, 1e-9);
 }
 
+TEST_F(EntryScreen, TenThousandTeamsKeepOnlyTheCellsNearTheVisibleArea)
+{
+    const ConsoleCapture quiet; // the client prints the whole answer
+    service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(10000)));
+    auto screen = show();
+    ASSERT_TRUE(waitUntil([&] { return screen->teams().size() == 10000 && !ProgressHUD::isVisible(); }));
+    CollectionView& grid = *screen->teamsCollectionView();
+    grid.layoutIfNeeded();
+    // The 667 points shown and a quarter of them above and below, in rows of three.
+    const double row = 375.0 * 5 / 11;
+    const auto bound = 3 * (qsizetype(std::ceil(667 * 1.5 / row)) + 1);
+    QScrollBar* bar = grid.verticalScrollBar();
+    for (const int value : {0, bar->maximum() / 2, bar->maximum()}) {
+        bar->setValue(value);
+        grid.layoutIfNeeded();
+        EXPECT_LE(grid.viewport()->findChildren<TeamCollectionViewCell*>().size(), bound) << "at " << value;
+        const auto visible = grid.indexPathsForVisibleItems();
+        ASSERT_FALSE(visible.empty()) << "at " << value;
+        for (const IndexPath& place : visible) {
+            const auto* cell = static_cast<TeamCollectionViewCell*>(grid.cellForItem(place));
+            EXPECT_EQ(cell->teamName()->text(), "TEAM " + QString::number(place.item));
+        }
+    }
+    EXPECT_EQ(grid.indexPathsForVisibleItems().back(), (IndexPath{0, 9999}));
+}
+
 TEST_F(EntryScreen, TheOverlayShowsWhileLoadingAndGoesWithTheAnswer)
 {
     service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(3)).after(200ms));
@@ -104,6 +135,68 @@ TEST_F(EntryScreen, AFailedLoadTakesTheOverlayDownAndKeepsTheGridEmpty)
             << failure.body.toStdString();
         screen->teamsCollectionView()->layoutIfNeeded();
         EXPECT_EQ(screen->teamsCollectionView()->numberOfItemsInSection(0), 0);
+    }
+}
+
+// Sets the application's layout direction for one scope.
+class ApplicationDirection {
+public:
+    explicit ApplicationDirection(Qt::LayoutDirection direction) { QGuiApplication::setLayoutDirection(direction); }
+    ~ApplicationDirection() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+};
+
+// Right to left both grids mirror, whether the direction was set before the screen opened or
+// while it shows: the first card at the top right, a lone last card at the right. Left to right
+// they keep the left.
+TEST(Grids, TheLeadingEdgeFollowsTheApplicationsLayoutDirection)
+{
+    using Open = std::function<CollectionView*(SquadScreenHarness&)>;
+    const Open teams = [](SquadScreenHarness& harness) {
+        harness.service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(10)));
+        auto screen = SeasonTeamsViewController::viewController();
+        harness.navigation.setRootViewController(screen);
+        return waitUntil([&] { return screen->teams().size() == 10 && !ProgressHUD::isVisible(); })
+            ? screen->teamsCollectionView() : nullptr;
+    };
+    const Open squad = [](SquadScreenHarness& harness) {
+        // A Defender section of three cards and a Keeper section of one.
+        harness.answer(squadJson({{.enName = "A One", .positionEn = "Defender"},
+                                  {.enName = "B Two", .positionEn = "Keeper"},
+                                  {.enName = "C Three", .positionEn = "Defender"},
+                                  {.enName = "D Four", .positionEn = "Defender"}}));
+        auto screen = harness.open("mirrored");
+        return harness.waitUntilLoaded() ? screen->playerListCollectionView() : nullptr;
+    };
+    const struct {
+        const char* grid;
+        Open open;
+        IndexPath first, lone;
+        Qt::LayoutDirection opened;
+    } cases[] = {
+        {"teams", teams, {0, 0}, {0, 9}, Qt::LeftToRight},
+        {"teams", teams, {0, 0}, {0, 9}, Qt::RightToLeft},
+        {"squad", squad, {0, 0}, {0, 2}, Qt::LeftToRight},
+        {"squad", squad, {0, 0}, {1, 0}, Qt::RightToLeft},
+    };
+    for (const auto& c : cases) {
+        ApplicationDirection opened(c.opened);
+        SquadScreenHarness harness;
+        CollectionView* grid = c.open(harness);
+        ASSERT_NE(grid, nullptr) << c.grid;
+        const Qt::LayoutDirection changed = c.opened == Qt::LeftToRight ? Qt::RightToLeft : Qt::LeftToRight;
+        for (const Qt::LayoutDirection direction : {c.opened, changed}) {
+            QGuiApplication::setLayoutDirection(direction);
+            grid->layoutIfNeeded();
+            const bool rtl = direction == Qt::RightToLeft;
+            for (const IndexPath& place : {c.first, c.lone}) {
+                const QWidget* cell = grid->cellForItem(place);
+                ASSERT_NE(cell, nullptr) << c.grid << " " << place.section << "." << place.item;
+                const QRect at = cell->geometry();
+                const int leadingGap = rtl ? grid->viewport()->width() - (at.x() + at.width()) : at.x();
+                EXPECT_NEAR(leadingGap, 5, 1) << c.grid << (rtl ? " right to left " : " left to right ") << place.item;
+                EXPECT_EQ(grid->indexPathForItemAt(at.center()), place) << c.grid;
+            }
+        }
     }
 }
 
