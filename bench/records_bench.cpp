@@ -4,13 +4,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
-#include <map>
 #include <string>
 
 #include <nlohmann/json.hpp>
 #include <simdjson.h>
 
+#include "bench/median_collector.h"
 #include "bench/squad_json.h"
 #include "records/answers.h"
 
@@ -76,21 +75,6 @@ LC_SQUAD_BENCHMARK(nlohmannParse, "nlohmann-parse");
 LC_SQUAD_BENCHMARK(decode, "decode");
 LC_SQUAD_BENCHMARK(decodeHalfBad, "half-bad");
 
-// Shows the table on stderr and keeps each benchmark's median CPU time (page faults
-// included), which other work on the machine disturbs less than the wall clock.
-class MedianCollector : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        medians[run.run_name.function_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> medians;
-};
-
 }  // namespace
 }  // namespace lanterncrest::bench
 
@@ -106,23 +90,14 @@ int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest it takes
   }
   benchmark::Initialize(&argc, argv);
-  MedianCollector collector;
-  collector.SetOutputStream(&std::cerr);
-  collector.SetErrorStream(&std::cerr);
+  MedianCollector collector(MedianCollector::Clock::Cpu);
   benchmark::RunSpecifiedBenchmarks(&collector);
   benchmark::Shutdown();
 
-  const auto ratio = [&](const char* name, const char* over, const char* under) {
-    const auto a = collector.medians.find(over);
-    const auto b = collector.medians.find(under);
-    if (a != collector.medians.end() && b != collector.medians.end() && b->second > 0) {
-      std::printf("%s: %.3f\n", name, a->second / b->second);
-    }
-  };
   std::fprintf(stderr, "squad: %zu players, %zu bytes\n", lanterncrest::bench::players,
                lanterncrest::bench::cleanSquad().size());
-  ratio("decode/simdjson-parse", "decode", "simdjson-parse");
-  ratio("decode/nlohmann-parse", "decode", "nlohmann-parse");
-  ratio("half-bad/clean", "half-bad", "decode");
+  collector.printRatio("decode/simdjson-parse", "decode", "simdjson-parse");
+  collector.printRatio("decode/nlohmann-parse", "decode", "nlohmann-parse");
+  collector.printRatio("half-bad/clean", "half-bad", "decode");
   return 0;
 }
