@@ -1,12 +1,15 @@
 // The screens hosted as the README shows: the entry screen is put into a navigation controller,
 // which loads its view before the host sizes and shows the window.
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "platform/ui/navigation_bar.h"
+#include "platform/ui/progress_overlay.h"
 #include "screens/teams/season_teams_view_controller.h"
 #include "tests/screens/screen_fixtures.h"
 
@@ -23,11 +26,11 @@ protected:
     void TearDown() override { ProgressHUD::dismiss(); }
 
     // The window of a host, 375 points wide, once the entry screen has shown its two teams.
-    void build()
+    void build(std::chrono::milliseconds teamsDelay = 0ms)
     {
         const QByteArray teams = R"({"data":[{"id":"host-a","en_name":"Al-Rayyan"},{"id":"host-b","en_name":")"
                                  + longName.toUtf8() + R"("}]})";
-        service.answer("/v1/seasons/4jgw0ek6ajq3m5ya/teams", ScriptedAnswer::json(200, teams));
+        service.answer("/v1/seasons/4jgw0ek6ajq3m5ya/teams", ScriptedAnswer::json(200, teams).after(teamsDelay));
         window = std::make_unique<NavigationController>(entry);
         window->resize(375, 812);
         window->show();
@@ -45,10 +48,42 @@ protected:
         return std::dynamic_pointer_cast<PlayerListViewController>(window->topViewController());
     }
     NavigationBar& bar() { return *window->navigationBar(); }
+    // The one overlay is a child of the host's window, covers it and is shown.
+    bool overlayCoversTheWindow()
+    {
+        const auto inside = window->findChildren<ProgressOverlay*>();
+        const auto everywhere = QApplication::allWidgets();
+        return inside.size() == 1 && inside.front()->isVisible() && inside.front()->geometry() == window->rect()
+               && std::ranges::count_if(everywhere, [](QWidget* w) { return qobject_cast<ProgressOverlay*>(w); }) == 1;
+    }
+
     LoopbackService& service = screenService();
     std::shared_ptr<SeasonTeamsViewController> entry = SeasonTeamsViewController::viewController();
     std::unique_ptr<NavigationController> window;
 };
+
+TEST_F(HostWindow, TheOverlayCoversTheHostsWindowUntilTheLastWaitingScreenIsAnswered)
+{
+    build(150ms);
+    EXPECT_TRUE(overlayCoversTheWindow()) << "the entry screen loaded before the window was shown";
+    ASSERT_TRUE(waitUntilTeamsShown());
+
+    // Squad A's answer comes late, after the user has gone back and opened squad B.
+    const QByteArray squad = squadJson({{.enName = "A B", .positionEn = "Defender"}});
+    service.enqueue(squadPath, ScriptedAnswer::json(200, squad).after(300ms));
+    service.enqueue(squadPath, ScriptedAnswer::json(200, squad).after(900ms));
+    std::weak_ptr<PlayerListViewController> a = tapTeam(0);
+    ASSERT_TRUE(waitUntil([&] { return service.requestCount(squadPath) == 1; }));
+    bar().backButton()->click();
+    auto b = tapTeam(1);
+    ASSERT_NE(b, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return a.expired(); })) << "A's answer never came";
+    EXPECT_TRUE(overlayCoversTheWindow()) << "B still waits";
+    ASSERT_TRUE(waitUntil([&] { return !ProgressHUD::isVisible(); }));
+    b->playerListCollectionView()->layoutIfNeeded();
+    EXPECT_EQ(b->playerListCollectionView()->numberOfSections(), 1);
+    EXPECT_TRUE(window->findChildren<ProgressOverlay*>().isEmpty());
+}
 
 TEST_F(HostWindow, TheSquadsTitleIsCentredOrCutShortBesideTheBackButtonAndTheWindowKeepsItsWidth)
 {
