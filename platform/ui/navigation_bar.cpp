@@ -1,46 +1,97 @@
 #include "platform/ui/navigation_bar.h"
 
-#include <QGridLayout>
+#include <QEvent>
 #include <QLabel>
+#include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace lanterncrest {
+
+namespace {
+
+constexpr int barHeight = 44;
+constexpr int edgeMargin = 8;
+constexpr int titleSpacing = 8; // between the back button and the title
+
+} // namespace
 
 NavigationBar::NavigationBar(QWidget* parent)
     : QWidget(parent)
     , back_(new QToolButton(this))
-    , title_(new QLabel(this))
+    , titleLabel_(new QLabel(this))
 {
     back_->setObjectName(QStringLiteral("backButton"));
     back_->setAutoRaise(true);
     back_->hide();
-    title_->setObjectName(QStringLiteral("titleLabel"));
-    title_->setAlignment(Qt::AlignCenter);
-    QFont font = title_->font();
+    titleLabel_->setObjectName(QStringLiteral("titleLabel"));
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    QFont font = titleLabel_->font();
     font.setBold(true);
-    title_->setFont(font);
-
-    // The title stays centred over the whole bar, whatever the width of the back button.
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(8, 4, 8, 4);
-    layout->addWidget(title_, 0, 0, 1, 3, Qt::AlignCenter);
-    layout->addWidget(back_, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
-    layout->setColumnStretch(1, 1);
-    setMinimumHeight(44);
+    titleLabel_->setFont(font);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     connect(back_, &QToolButton::clicked, this, &NavigationBar::backRequested);
 }
 
 void NavigationBar::show(const QString& title, bool showBack, const QString& backTitle)
 {
-    title_->setText(title);
-    back_->setText(QStringLiteral("‹ ") + (backTitle.isEmpty() ? tr("Back") : backTitle));
+    title_ = title;
+    backTitle_ = backTitle.isEmpty() ? tr("Back") : backTitle;
     back_->setVisible(showBack);
+    layOut();
 }
 
-QString NavigationBar::title() const
+QSize NavigationBar::sizeHint() const
 {
-    return title_->text();
+    return minimumSizeHint();
+}
+
+// No width of its own: a long title must never make the window wider than the host made it.
+QSize NavigationBar::minimumSizeHint() const
+{
+    return {0, std::max(barHeight, back_->sizeHint().height() + 8)};
+}
+
+void NavigationBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void NavigationBar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange || event->type() == QEvent::FontChange)
+        layOut();
+}
+
+// Placed by hand, in left-to-right terms and mirrored for right-to-left: a layout would ask for
+// the whole title's width.
+void NavigationBar::layOut()
+{
+    const QRect inner = rect().adjusted(edgeMargin, 0, -edgeMargin, 0);
+    int roomLeft = inner.left();
+    if (!back_->isHidden()) {
+        const QString backPrefix = QStringLiteral("‹ ");
+        back_->setText(backPrefix + backTitle_);
+        if (back_->sizeHint().width() > inner.width() / 3)
+            back_->setText(backPrefix + tr("Back"));
+        const QSize backSize = back_->sizeHint().boundedTo(inner.size());
+        const QRect backRect(QPoint(inner.left(), (height() - backSize.height()) / 2), backSize);
+        back_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), backRect));
+        roomLeft = backRect.right() + 1 + titleSpacing;
+    }
+    // Centred over the whole bar while that keeps it clear of the back button; otherwise as near
+    // the centre as the free room allows, shortened to that room.
+    const int roomWidth = std::max(0, inner.right() + 1 - roomLeft);
+    const QFontMetrics metrics(titleLabel_->font());
+    const QString shown = metrics.elidedText(title_, Qt::ElideRight, roomWidth);
+    const int width = std::min(metrics.horizontalAdvance(shown), roomWidth);
+    const int centred = (this->width() - width) / 2;
+    const QRect titleRect(std::clamp(centred, roomLeft, roomLeft + roomWidth - width), 0, width, height());
+    titleLabel_->setText(shown);
+    titleLabel_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), titleRect));
 }
 
 } // namespace lanterncrest

@@ -1,7 +1,10 @@
 #include "platform/ui/progress_hud.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
+#include <algorithm>
+#include <vector>
 
 #include "platform/ui/progress_overlay.h"
 
@@ -15,7 +18,7 @@ QPointer<ProgressOverlay>& overlay()
     return current;
 }
 
-QWidget* hostWindow()
+QWidget* activeHostWindow()
 {
     if (QWidget* active = QApplication::activeWindow())
         return active;
@@ -27,29 +30,132 @@ QWidget* hostWindow()
     return nullptr;
 }
 
+// Puts the overlay over `host` (nullptr: its own small window), making it when there is none.
+void showOver(QWidget* host)
+{
+    QPointer<ProgressOverlay>& current = overlay();
+    if (!current)
+        current = new ProgressOverlay(host);
+    else if (current->host() != host)
+        current->attachTo(host);
+    current->show();
+    current->raise();
+}
+
+// The views of the screens that wait for an answer, one entry per wait, oldest first. It
+// watches them: a view may be loaded before it is in the host's window (a navigation
+// controller loads its root while the host builds it), and the overlay follows it there.
+class Waits : public QObject {
+public:
+    static Waits& shared()
+    {
+        static Waits* waits = new Waits(qApp);
+        return *waits;
+    }
+
+    void begin(QWidget* view)
+    {
+        if (std::ranges::find(views_, view) == views_.end()) {
+            view->installEventFilter(this);
+            connect(view, &QObject::destroyed, this, &Waits::forget);
+        }
+        views_.push_back(view);
+        place();
+    }
+
+    void end(QWidget* view)
+    {
+        const auto found = std::ranges::find(views_, view);
+        if (found == views_.end())
+            return;
+        views_.erase(found);
+        if (std::ranges::find(views_, view) == views_.end())
+            release(view);
+        settle();
+    }
+
+    void clear()
+    {
+        for (QWidget* view : views_)
+            release(view);
+        views_.clear();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if ((event->type() == QEvent::ParentChange || event->type() == QEvent::Show) && !views_.empty()
+            && watched == views_.back())
+            place();
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+
+    void release(QWidget* view)
+    {
+        view->removeEventFilter(this);
+        disconnect(view, &QObject::destroyed, this, &Waits::forget);
+    }
+
+    // Called while the view is being destroyed: only its address is compared.
+    void forget(QObject* gone)
+    {
+        std::erase_if(views_, [gone](const QWidget* view) { return static_cast<const QObject*>(view) == gone; });
+        settle();
+    }
+
+    void settle()
+    {
+        if (views_.empty())
+            delete overlay().data();
+        else
+            place();
+    }
+
+    // Over the window of the newest waiting screen. A view outside any shown window (one
+    // loading before it is pushed, or popped while it waits) leaves the overlay in a shown one.
+    void place()
+    {
+        QWidget* window = views_.back()->window();
+        const ProgressOverlay* current = overlay();
+        if (!window->isVisible() && current && current->host() && current->host()->window()->isVisible())
+            return;
+        showOver(window);
+    }
+
+    std::vector<QWidget*> views_;
+};
+
 } // namespace
 
 void ProgressHUD::show()
 {
-    QWidget* host = hostWindow();
-    QPointer<ProgressOverlay>& current = overlay();
-    if (current && current->host() != host)
-        delete current.data();
-    if (!current)
-        current = new ProgressOverlay(host);
-    current->show();
-    if (host)
-        current->raise();
+    showOver(activeHostWindow());
 }
 
 void ProgressHUD::dismiss()
 {
+    Waits::shared().clear();
     delete overlay().data();
 }
 
 bool ProgressHUD::isVisible()
 {
     return overlay() && !overlay()->isHidden();
+}
+
+void ProgressHUD::showLoading(QWidget* screenView)
+{
+    if (screenView)
+        Waits::shared().begin(screenView);
+}
+
+void ProgressHUD::dismissLoading(QWidget* screenView)
+{
+    if (screenView)
+        Waits::shared().end(screenView);
 }
 
 } // namespace lanterncrest

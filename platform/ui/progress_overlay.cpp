@@ -16,26 +16,34 @@ constexpr auto stepInterval = std::chrono::milliseconds(80);
 } // namespace
 
 ProgressOverlay::ProgressOverlay(QWidget* host)
-    : QWidget(host, host ? Qt::Widget : Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
 {
     setObjectName(QStringLiteral("lanterncrestProgressHUD"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    if (host) {
-        host->installEventFilter(this);
-        fitHost();
-    } else {
-        resize(boxSide, boxSide);
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-    }
+    attachTo(host);
     connect(&turn_, &QTimer::timeout, this, [this] {
         angle_ = (angle_ + stepDegrees) % 360;
         update(boxRect());
     });
     turn_.start(stepInterval);
+}
+
+void ProgressOverlay::attachTo(QWidget* host)
+{
+    if (QWidget* previous = parentWidget())
+        previous->removeEventFilter(this);
+    if (host) {
+        setParent(host, Qt::Widget);
+        host->installEventFilter(this);
+        fitHost();
+    } else {
+        setParent(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+        resize(boxSide, boxSide);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 QRect ProgressOverlay::boxRect() const

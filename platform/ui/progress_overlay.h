@@ -14,6 +14,8 @@ public:
     explicit ProgressOverlay(QWidget* host);
 
     QWidget* host() const { return parentWidget(); }
+    // Moves the overlay onto another host (null: its own window). It is hidden afterwards.
+    void attachTo(QWidget* host);
 
     // The rounded square with the spinner, in the overlay's coordinates.
     QRect boxRect() const;

@@ -96,9 +96,9 @@ void PlayerListViewController::loadSquad()
         return;
     auto viewModel = std::make_shared<PlayerListingViewModel>(
         std::make_shared<PlayerListService>(NetworkManager::shared()));
-    ProgressHUD::show();
+    ProgressHUD::showLoading(view());
     // The request holds the screen until its answer has been handled, also once the user has
-    // gone back: a late answer still takes the overlay down.
+    // gone back: a late answer still ends this screen's wait for the overlay.
     auto self = std::static_pointer_cast<PlayerListViewController>(shared_from_this());
     MainQueue::asyncAfter(0.01, [self, viewModel] {
         viewModel->getTeamPlayers(self->currentTeamId_, QString::fromLatin1(SeasonTeamsViewController::seasonId),
@@ -109,7 +109,7 @@ void PlayerListViewController::loadSquad()
 
 void PlayerListViewController::showSquad(const std::vector<People>& players)
 {
-    ProgressHUD::dismiss();
+    ProgressHUD::dismissLoading(viewIfLoaded());
     if (players.empty()) {
         noDataLabel_->setVisible(true);
         playerListCollectionView_->setVisible(false);

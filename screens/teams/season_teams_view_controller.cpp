@@ -48,7 +48,7 @@ void SeasonTeamsViewController::viewDidLoad()
     // The view model lives only until the delayed block has sent the request.
     auto viewModel = std::make_shared<PlayerListingViewModel>(
         std::make_shared<PlayerListService>(NetworkManager::shared()));
-    ProgressHUD::show();
+    ProgressHUD::showLoading(view());
     // Never inside the view load: a later turn of the main loop sends the request.
     auto self = std::static_pointer_cast<SeasonTeamsViewController>(shared_from_this());
     MainQueue::asyncAfter(0.01, [self, viewModel] { self->loadTeams(*viewModel); });
@@ -66,7 +66,7 @@ void SeasonTeamsViewController::loadTeams(PlayerListingViewModel& viewModel)
 
 void SeasonTeamsViewController::showTeams(const SeasonTeams& answer)
 {
-    ProgressHUD::dismiss();
+    ProgressHUD::dismissLoading(viewIfLoaded());
     teams_ = answer.data.value_or(std::vector<TeamData>{});
     // The host may have destroyed the view while the request was out.
     if (teamsCollectionView_)
@@ -75,7 +75,7 @@ void SeasonTeamsViewController::showTeams(const SeasonTeams& answer)
 
 void SeasonTeamsViewController::endLoading()
 {
-    ProgressHUD::dismiss();
+    ProgressHUD::dismissLoading(viewIfLoaded());
 }
 
 int SeasonTeamsViewController::numberOfItemsInSection(CollectionView&, int)

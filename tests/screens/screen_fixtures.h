@@ -5,6 +5,7 @@
 // screen in a phone-sized window talking to the process's loopback service.
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QStringList>
 #include <memory>
@@ -38,6 +39,15 @@ inline ScriptedAnswer pngAnswer(QColor color)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return ScriptedAnswer::text(200, bytes).withHeader("Content-Type", "image/png");
+}
+
+// Draws the view and saves it under the screenshot folder as NAME.png, for a person to look at.
+inline QImage saved(QWidget& view, const QString& name)
+{
+    const QImage shot = view.grab().toImage();
+    QDir().mkpath(QStringLiteral(LANTERNCREST_SCREENSHOT_DIR));
+    shot.save(QStringLiteral(LANTERNCREST_SCREENSHOT_DIR "/%1.png").arg(name));
+    return shot;
 }
 
 template <class View>

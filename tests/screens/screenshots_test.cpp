@@ -1,6 +1,5 @@
 // Screens drawn whole, saved for a person to look at, and checked where it matters.
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 #include "platform/ui/image_loader.h"
@@ -12,14 +11,6 @@
 
 namespace lanterncrest::test {
 namespace {
-
-QImage saved(QWidget& view, const QString& name)
-{
-    const QImage shot = view.grab().toImage();
-    QDir().mkpath(QStringLiteral(LANTERNCREST_SCREENSHOT_DIR));
-    shot.save(QStringLiteral(LANTERNCREST_SCREENSHOT_DIR "/%1.png").arg(name));
-    return shot;
-}
 
 QRect areaOf(const QWidget& child, QWidget& in) { return {child.mapTo(&in, QPoint()), child.size()}; }
 

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -27,6 +28,8 @@ public:
 TEST(Navigation, PushLoadsTheViewInsideTheStackAndBackPopsWithTitles)
 {
     NavigationController navigation(std::make_shared<TitledController>(QStringLiteral("Teams")));
+    navigation.resize(375, 600);
+    navigation.show();
     NavigationBar& bar = *navigation.navigationBar();
     EXPECT_EQ(bar.title(), QStringLiteral("Teams"));
     EXPECT_TRUE(bar.backButton()->isHidden());
@@ -49,6 +52,31 @@ TEST(Navigation, PushLoadsTheViewInsideTheStackAndBackPopsWithTitles)
     EXPECT_FALSE(watched.expired()); // the click is still being handled
     QApplication::processEvents();
     EXPECT_TRUE(watched.expired());
+}
+
+// A back title too long for a third of the bar gives way to "Back"; the back button keeps the
+// leading side in both directions and the title stays clear of it.
+TEST(Navigation, TheBackButtonKeepsTheLeadingSideAndALongBackTitleGivesWayToBack)
+{
+    const QString longTitle = QStringLiteral("A Club Whose Name Runs On Far Too Long For Any Bar");
+    const struct { Qt::LayoutDirection direction; QString under; QString back; } cases[] = {
+        {Qt::LeftToRight, QStringLiteral("Teams"), QStringLiteral("‹ Teams")},
+        {Qt::RightToLeft, QStringLiteral("Teams"), QStringLiteral("‹ Teams")},
+        {Qt::LeftToRight, longTitle, QStringLiteral("‹ Back")},
+    };
+    for (const auto& c : cases) {
+        NavigationController navigation(std::make_shared<TitledController>(c.under));
+        navigation.setLayoutDirection(c.direction);
+        navigation.resize(375, 600);
+        navigation.show();
+        navigation.pushViewController(std::make_shared<TitledController>(QStringLiteral("Squad")), false);
+        const NavigationBar& bar = *navigation.navigationBar();
+        const QRect back = bar.backButton()->geometry();
+        EXPECT_EQ(bar.backButton()->text(), c.back);
+        EXPECT_EQ(back.center().x() < bar.width() / 2, c.direction == Qt::LeftToRight);
+        EXPECT_FALSE(bar.titleLabel()->geometry().intersects(back));
+        EXPECT_NEAR(bar.titleLabel()->geometry().center().x(), bar.rect().center().x(), 1);
+    }
 }
 
 } // namespace

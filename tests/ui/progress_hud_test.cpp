@@ -27,5 +27,26 @@ TEST(ProgressHUD, ShowsOneOverlayOverTheWindowUntilDismissed)
     EXPECT_TRUE(window.findChildren<ProgressOverlay*>().isEmpty());
 }
 
+// Screens wait for answers: the overlay follows the newest one's view into its window and goes
+// when the last wait ends, a destroyed view ending its own.
+TEST(ProgressHUD, StaysWhileAnyScreenWaitsInTheWindowItsViewIsPutIn)
+{
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    auto* first = new QWidget;
+    auto* second = new QWidget;
+    ProgressHUD::showLoading(first);
+    ProgressHUD::showLoading(second);
+    EXPECT_EQ(second->findChildren<ProgressOverlay*>().size(), 1) << "a view outside any window holds it";
+    second->setParent(&window);
+    EXPECT_EQ(window.findChildren<ProgressOverlay*>().size(), 1);
+    ProgressHUD::dismissLoading(second);
+    ProgressHUD::dismissLoading(second);
+    EXPECT_TRUE(ProgressHUD::isVisible()) << "the first view still waits";
+    delete first;
+    EXPECT_FALSE(ProgressHUD::isVisible());
+}
+
 } // namespace
 } // namespace lanterncrest::test
