@@ -41,6 +41,13 @@ QString visiblePrefix(const QString& text, const QFontMetricsF& metrics, double 
     return prefix;
 }
 
+// Whether a line break at `at` falls between two letters that join (as Arabic letters do).
+bool breaksJoinedLetters(const QString& text, qsizetype at)
+{
+    return at > 0 && at < text.size() && text[at - 1].joiningType() != QChar::Joining_None &&
+           text[at].joiningType() != QChar::Joining_None;
+}
+
 QString withoutTrailingBreaks(QString line)
 {
     while (!line.isEmpty() && (line.back().isSpace() || line.back() == QChar::LineSeparator))
@@ -80,14 +87,18 @@ LabelLines fitLabelLines(const QString& text, const QFont& font, double width, i
     option.setTextDirection(result.direction);
     layout.setTextOption(option);
     layout.beginLayout();
+    // A word broken between joined letters keeps the letter forms it was measured with (Arabic
+    // letters change shape at a word's ends): joiners stand for the neighbours on the other line.
+    const auto joiner = [&](qsizetype at) { return breaksJoinedLetters(shown, at) ? QString(QChar(0x200D)) : QString(); };
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(std::max(0.0, width));
-        const int end = line.textStart() + line.textLength();
+        const int start = line.textStart();
+        const int end = start + line.textLength();
         if (result.lines.size() + 1 == maxLines && (end < shown.size() || leftOut)) {
-            result.lines.append(elidedTail(shown.mid(line.textStart()), metrics, width, leftOut));
+            result.lines.append(elidedTail(joiner(start) + shown.mid(start), metrics, width, leftOut));
             break;
         }
-        result.lines.append(withoutTrailingBreaks(shown.mid(line.textStart(), line.textLength())));
+        result.lines.append(joiner(start) + withoutTrailingBreaks(shown.mid(start, line.textLength())) + joiner(end));
         if (result.lines.size() == maxLines)
             break;
     }
