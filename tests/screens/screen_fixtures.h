@@ -27,6 +27,7 @@
 namespace lanterncrest::test {
 
 inline const QByteArray squadPath = "/v1/team-players-in-current-season";
+inline const QByteArray teamsPath = "/v1/seasons/4jgw0ek6ajq3m5ya/teams";
 inline const QColor placeholderGreen(0, 200, 0); // "imageHorizontalPlaceHolderSmall" of the test bundle
 
 inline ScriptedAnswer pngAnswer(QColor color)
