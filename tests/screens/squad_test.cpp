@@ -155,6 +155,7 @@ TEST(SquadScreen, AnEmptySquadOrAFailedLoadEndsLoadingInTheNoDataLabel)
         EXPECT_TRUE(ProgressHUD::isVisible());
         ASSERT_TRUE(harness.waitUntilLoaded()) << answer.body.toStdString();
         EXPECT_FALSE(screen->noDataLabel()->isHidden());
+        EXPECT_EQ(screen->noDataLabel()->visibleLines(), QStringList{"No players to show"}); // whole, not cut
         EXPECT_TRUE(screen->playerListCollectionView()->isHidden());
     }
 }
