@@ -93,6 +93,12 @@ inline QByteArray squadJson(const std::vector<PlayerSpec>& specs)
     return QByteArray::fromStdString(R"({"data":)" + JSONEncoder::encodeToString(players) + "}");
 }
 
+// The service's answer for a season's teams: {"data": [...]}.
+inline QByteArray teamsJson(const std::vector<TeamData>& teams)
+{
+    return QByteArray::fromStdString(R"({"data":)" + JSONEncoder::encodeToString(teams) + "}");
+}
+
 using Calls = std::vector<std::pair<QString, QString>>;
 
 // A host that writes down what the framework tells it.

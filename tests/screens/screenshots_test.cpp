@@ -141,18 +141,14 @@ TEST_P(Screenshot, LongNamesWrapOrEndInAnEllipsisInsideTheirCards)
     const QString oneLongWord = pick("Hohenzollernsteinhausen FC", "نادي هوهنتسولرنشتاينهاوزنبرغ");
     const QString nineWords = pick("The Royal Athletic Football Club of Saint Catherine Westbury",
                                    "النادي الملكي الرياضي لكرة القدم في مدينة سانت كاترين الغربية");
-    const QString player = pick("Konstantinos-Alexandros Hohenzollernsteinhausen-Wittelsbach",
-                                "كونستانتينوس-ألكسندروس هوهنتسولرنشتاينهاوزن-فيتلسباخ");
-    const QString position = pick("Central Defensive Midfielder", "لاعب وسط دفاعي في قلب خط الوسط المتأخر");
-    const auto both = [](const QString& text) { return std::pair(text.toStdString(), text.toStdString()); };
+    const std::string player = pick("Konstantinos-Alexandros Hohenzollernsteinhausen-Wittelsbach",
+                                    "كونستانتينوس-ألكسندروس هوهنتسولرنشتاينهاوزن-فيتلسباخ").toStdString();
+    const std::string position = pick("Central Defensive Midfielder", "لاعب وسط دفاعي في قلب خط الوسط المتأخر").toStdString();
 
-    LoopbackService& service = screenService();
-    QByteArrayList teams;
-    for (const QString& name : {oneLongWord, nineWords, pick("Lions", "الأسود")}) {
-        const auto [en, ar] = both(name);
-        teams << QByteArray::fromStdString(R"({"id":"t","en_name":")" + en + R"(","ar_name":")" + ar + R"("})");
-    }
-    service.answer(teamsPath, ScriptedAnswer::json(200, "{\"data\":[" + teams.join(',') + "]}"));
+    std::vector<TeamData> teams;
+    for (const QString& name : {oneLongWord, nineWords, pick("Lions", "الأسود")})
+        teams.push_back({.ar_name = name.toStdString(), .en_name = name.toStdString()});
+    screenService().answer(teamsPath, ScriptedAnswer::json(200, teamsJson(teams)));
     auto teamsScreen = SeasonTeamsViewController::viewController();
     teamsScreen->view()->resize(375, 667);
     teamsScreen->view()->show();
@@ -163,11 +159,10 @@ TEST_P(Screenshot, LongNamesWrapOrEndInAnEllipsisInsideTheirCards)
     ASSERT_TRUE(teamCell(0) && teamCell(1) && teamCell(2));
 
     SquadScreenHarness harness;
-    const auto [playerEn, playerAr] = both(player);
-    harness.answer(squadJson({{.id = "long", .enName = playerEn, .arName = playerAr, .number = 6,
-                               .positionEn = position.toStdString(), .positionAr = position.toStdString()},
+    harness.answer(squadJson({{.id = "long", .enName = player, .arName = player, .number = 6, .positionEn = position,
+                               .positionAr = position},
                               {.id = "short", .enName = "Ali Daei", .arName = "علي دائي", .number = 9,
-                               .positionEn = position.toStdString(), .positionAr = position.toStdString()}}));
+                               .positionEn = position, .positionAr = position}}));
     auto squad = harness.open("long-names");
     ASSERT_TRUE(harness.waitUntilLoaded());
     CollectionView& squadGrid = *squad->playerListCollectionView();

@@ -307,8 +307,7 @@ TEST(SquadScreen, ATenMegabyteNameLeavesTheScreensUsableAndEveryViewInsideItsFra
     const std::string huge(10 << 20, 'W');
     const QChar ellipsis(0x2026);
     SquadScreenHarness harness;
-    harness.service.answer(teamsPath, ScriptedAnswer::json(200, "{\"data\":[{\"id\":\"t\",\"en_name\":\"" +
-                                                                    QByteArray::fromStdString(huge) + "\"}]}"));
+    harness.service.answer(teamsPath, ScriptedAnswer::json(200, teamsJson({{.en_name = huge}})));
     auto teams = SeasonTeamsViewController::viewController();
     harness.navigation.setRootViewController(teams);
     ASSERT_TRUE(waitUntil([&] { return teams->teams().size() == 1 && !ProgressHUD::isVisible(); }));
