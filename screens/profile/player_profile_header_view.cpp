@@ -4,6 +4,7 @@
 #include "screens/profile/sub_tab_collection_view_cell.h"
 #include "screens/profile/tab_collection_view_cell.h"
 #include "screens/teams/localization_system.h"
+#include "screens/teams/position_grouping.h"
 #include "screens/teams/web_image.h"
 
 namespace lanterncrest {
@@ -15,9 +16,10 @@ const QString subTabCellIdentifier = QStringLiteral("SubTabCollectionViewCell");
 
 std::optional<QString> positionName(const People& player)
 {
-    if (!player.position || !player.position->data)
+    const PositionData* position = playerPosition(player);
+    if (!position)
         return std::nullopt;
-    return localizedName(player.position->data->ar_name, player.position->data->en_name);
+    return localizedName(position->ar_name, position->en_name);
 }
 
 std::optional<QString> photoUrl(const People& player)

@@ -22,13 +22,6 @@ namespace {
 const QString cellIdentifier = QStringLiteral("PlayerListCollectionViewCell");
 const QString headerIdentifier = QStringLiteral("PositionHeaderView");
 
-std::optional<PositionData> positionData(const People& player)
-{
-    if (!player.position || !player.position->data)
-        return std::nullopt;
-    return *player.position->data;
-}
-
 } // namespace
 
 std::shared_ptr<PlayerListViewController> PlayerListViewController::viewController()
@@ -172,7 +165,8 @@ CollectionReusableView* PlayerListViewController::viewForSupplementaryElementOfK
         return nullptr;
     // The section is named after its first player's position; a header is always filled, so a
     // reused one never shows the name of the section it showed before.
-    header->configure(positionData(*first));
+    const PositionData* position = playerPosition(*first);
+    header->configure(position ? std::optional<PositionData>(*position) : std::nullopt);
     return header;
 }
 

@@ -27,11 +27,17 @@ bool scalarValueLess(QStringView a, QStringView b)
     return scalarOrderWeight(left->unicode()) < scalarOrderWeight(right->unicode());
 }
 
+const PositionData* playerPosition(const People& player)
+{
+    return player.position && player.position->data ? &*player.position->data : nullptr;
+}
+
 QString positionKey(const People& player)
 {
-    if (!player.position || !player.position->data || !player.position->data->en_name)
+    const PositionData* position = playerPosition(player);
+    if (!position || !position->en_name)
         return {};
-    return QString::fromStdString(*player.position->data->en_name).normalized(QString::NormalizationForm_C);
+    return QString::fromStdString(*position->en_name).normalized(QString::NormalizationForm_C);
 }
 
 PositionGroups groupByPosition(const std::vector<People>& players)

@@ -33,6 +33,10 @@ struct PositionGroups {
 // One group per distinct key; within a group the players keep the order of `players`.
 PositionGroups groupByPosition(const std::vector<People>& players);
 
+// The player's position as the answer sent it; nullptr when the player has no position or the
+// position has no data.
+const PositionData* playerPosition(const People& player);
+
 // The key a player is grouped under: its position's English name in form C, or "".
 QString positionKey(const People& player);
 

@@ -28,6 +28,7 @@
 namespace lanterncrest::test {
 
 inline const QByteArray squadPath = "/v1/team-players-in-current-season";
+inline const QByteArray teamsPath = "/v1/seasons/4jgw0ek6ajq3m5ya/teams";
 inline const QColor placeholderGreen(0, 200, 0); // "imageHorizontalPlaceHolderSmall" of the test bundle
 
 inline ScriptedAnswer pngAnswer(QColor color)
@@ -100,6 +101,12 @@ inline QByteArray squadJson(const std::vector<PlayerSpec>& specs)
     for (const PlayerSpec& spec : specs)
         players.push_back(makePlayer(spec));
     return QByteArray::fromStdString(R"({"data":)" + JSONEncoder::encodeToString(players) + "}");
+}
+
+// The service's answer for a season's teams: {"data": [...]}.
+inline QByteArray teamsJson(const std::vector<TeamData>& teams)
+{
+    return QByteArray::fromStdString(R"({"data":)" + JSONEncoder::encodeToString(teams) + "}");
 }
 
 using Calls = std::vector<std::pair<QString, QString>>;

@@ -1,5 +1,6 @@
 // Screens drawn whole, saved for a person to look at, and checked where it matters.
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "platform/ui/image_loader.h"
@@ -7,6 +8,8 @@
 #include "screens/profile/player_profile_view_controller.h"
 #include "screens/teams/player_list_collection_view_cell.h"
 #include "screens/teams/position_header_view.h"
+#include "screens/teams/season_teams_view_controller.h"
+#include "screens/teams/team_collection_view_cell.h"
 #include "tests/screens/screen_fixtures.h"
 
 namespace lanterncrest::test {
@@ -119,6 +122,98 @@ TEST_P(Screenshot, AProfileShowsTheFilledHeader)
         EXPECT_EQ(shot.pixelColor(image->mapTo(view, image->rect().center())), shownColor(*image));
     for (const Label* label : {header->nameLabel(), header->lastNameLabel(), header->shirtNoLabel()})
         EXPECT_GT(pixelsNear(shot, areaOf(*label, *view), cardBlue, false), 20) << label->objectName().toStdString();
+}
+
+// Names far wider than their places, in a 375-point window: each wraps inside its label or ends
+// in "…" at its tail, is never cut at both edges and never widens its card or the window.
+TEST_P(Screenshot, LongNamesWrapOrEndInAnEllipsisInsideTheirCards)
+{
+    const auto pick = [&](const char* en, const char* ar) { return QString::fromUtf8(arabic ? ar : en); };
+    const QString oneLongWord = pick("Hohenzollernsteinhausen FC", "نادي هوهنتسولرنشتاينهاوزنبرغ");
+    const QString nineWords = pick("The Royal Athletic Football Club of Saint Catherine Westbury",
+                                   "النادي الملكي الرياضي لكرة القدم في مدينة سانت كاترين الغربية");
+    const std::string player = pick("Konstantinos-Alexandros Hohenzollernsteinhausen-Wittelsbach",
+                                    "كونستانتينوس-ألكسندروس هوهنتسولرنشتاينهاوزن-فيتلسباخ").toStdString();
+    const std::string position = pick("Central Defensive Midfielder", "لاعب وسط دفاعي في قلب خط الوسط المتأخر").toStdString();
+
+    std::vector<TeamData> teams;
+    for (const QString& name : {oneLongWord, nineWords, pick("Lions", "الأسود")})
+        teams.push_back({.ar_name = name.toStdString(), .en_name = name.toStdString()});
+    screenService().answer(teamsPath, ScriptedAnswer::json(200, teamsJson(teams)));
+    auto teamsScreen = SeasonTeamsViewController::viewController();
+    teamsScreen->view()->resize(375, 667);
+    teamsScreen->view()->show();
+    ASSERT_TRUE(waitUntil([&] { return teamsScreen->teams().size() == 3 && !ProgressHUD::isVisible(); }));
+    CollectionView& teamGrid = *teamsScreen->teamsCollectionView();
+    teamGrid.layoutIfNeeded();
+    const auto teamCell = [&](int item) { return dynamic_cast<TeamCollectionViewCell*>(teamGrid.cellForItem({0, item})); };
+    ASSERT_TRUE(teamCell(0) && teamCell(1) && teamCell(2));
+
+    SquadScreenHarness harness;
+    harness.answer(squadJson({{.id = "long", .enName = player, .arName = player, .number = 6, .positionEn = position,
+                               .positionAr = position},
+                              {.id = "short", .enName = "Ali Daei", .arName = "علي دائي", .number = 9,
+                               .positionEn = position, .positionAr = position}}));
+    auto squad = harness.open("long-names");
+    ASSERT_TRUE(harness.waitUntilLoaded());
+    CollectionView& squadGrid = *squad->playerListCollectionView();
+    squadGrid.layoutIfNeeded();
+    auto* card = dynamic_cast<PlayerListCollectionViewCell*>(squadGrid.cellForItem({0, 0}));
+    auto* header = dynamic_cast<PositionHeaderView*>(
+        squadGrid.supplementaryView(CollectionView::elementKindSectionHeader(), {0, 0}));
+    ASSERT_TRUE(card && header);
+    const QImage teamsShot = saved(*teamsScreen->view(), "long_names_teams_" + language);
+    const QImage squadShot = saved(harness.navigation, "long_names_squad_" + language);
+
+    // The profile, as a tap on the card opens it.
+    QTest::mouseClick(squadGrid.viewport(), Qt::LeftButton, {}, squadGrid.layoutFrames().itemFrame({0, 0})->center().toPoint());
+    auto profile = std::dynamic_pointer_cast<PlayerProfileViewController>(harness.navigation.topViewController());
+    ASSERT_NE(profile, nullptr);
+    auto* profileHeader = dynamic_cast<PlayerProfileHeaderView*>(profile->playerProfileTableView()->tableHeaderView());
+    ASSERT_NE(profileHeader, nullptr);
+    spinFor(std::chrono::milliseconds(20));
+    const QImage profileShot = saved(harness.navigation, "long_names_profile_" + language);
+
+    const struct {
+        const char* what;
+        const Label* label;
+        const QWidget* card;
+        QWidget& window;
+        const QImage& shot;
+        bool endsInEllipsis;
+    } rows[] = {
+        {"one long word wraps", teamCell(0)->teamName(), teamCell(0)->containerView(), *teamsScreen->view(), teamsShot, false},
+        {"nine words", teamCell(1)->teamName(), teamCell(1)->containerView(), *teamsScreen->view(), teamsShot, true},
+        {"short team", teamCell(2)->teamName(), teamCell(2)->containerView(), *teamsScreen->view(), teamsShot, false},
+        {"card's first name", card->nameLabel(), card->containerView(), harness.navigation, squadShot, true},
+        {"card's last name", card->lastNameLabel(), card->containerView(), harness.navigation, squadShot, true},
+        {"position header", header->positionName(), header, harness.navigation, squadShot, true},
+        {"profile's first name", profileHeader->nameLabel(), profileHeader, harness.navigation, profileShot, true},
+        {"profile's last name", profileHeader->lastNameLabel(), profileHeader, harness.navigation, profileShot, true},
+        {"profile's position", profileHeader->positionLabel(), profileHeader, harness.navigation, profileShot, true},
+    };
+    for (const auto& row : rows) {
+        const QStringList lines = row.label->visibleLines();
+        ASSERT_FALSE(lines.isEmpty()) << row.what;
+        EXPECT_EQ(lines.last().endsWith(QChar(0x2026)), row.endsInEllipsis) << row.what << ": " << lines.join('|').toStdString();
+        for (const QString& line : lines)
+            EXPECT_LE(QFontMetricsF(row.label->font()).horizontalAdvance(line), row.label->contentsRect().width())
+                << row.what << ": " << line.toStdString();
+        const QRect area = areaOf(*row.label, row.window);
+        EXPECT_TRUE(areaOf(*row.card, row.window).contains(area)) << row.what;
+        EXPECT_LE(row.card->minimumSizeHint().width(), row.card->width()) << row.what;
+        const QColor ink = row.label->palette().color(row.label->foregroundRole());
+        const bool inkAtLeft = pixelsNear(row.shot, {area.left(), area.top(), 1, area.height()}, ink) > 0;
+        const bool inkAtRight = pixelsNear(row.shot, {area.right(), area.top(), 1, area.height()}, ink) > 0;
+        EXPECT_FALSE(inkAtLeft && inkAtRight) << row.what << " is cut at both edges";
+        EXPECT_GT(pixelsNear(row.shot, area, ink), 0) << row.what << " shows no text";
+        EXPECT_EQ(row.window.width(), 375) << row.what;
+        EXPECT_LE(row.window.minimumSizeHint().width(), 375) << row.what;
+    }
+    EXPECT_GT(teamCell(0)->teamName()->visibleLines().size(), 1);
+    for (int item = 0; item < 3; ++item)
+        EXPECT_NEAR(teamCell(item)->width(), teamGrid.layoutFrames().itemFrame({0, item})->width(), 1) << item;
+    EXPECT_NEAR(card->width(), squadGrid.layoutFrames().itemFrame({0, 0})->width(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshot, ::testing::Values("en", "ar"));

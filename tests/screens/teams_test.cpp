@@ -22,8 +22,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const QByteArray teamsPath = "/v1/seasons/4jgw0ek6ajq3m5ya/teams";
-
 QByteArray teamsAnswer(int count)
 {
     QByteArrayList items;
