@@ -1,5 +1,7 @@
 #include "platform/ui/navigation_bar.h"
 
+#include "platform/ui/label_lines.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QStyle>
@@ -73,9 +75,12 @@ void NavigationBar::layOut()
     const QRect inner = rect().adjusted(edgeMargin, 0, -edgeMargin, 0);
     int roomLeft = inner.left();
     if (!back_->isHidden()) {
+        // A back title that does not even fit the whole bar is surely over a third of it, and
+        // is never measured whole: the title underneath may be as long as the service sent it.
         const QString backPrefix = QStringLiteral("‹ ");
-        back_->setText(backPrefix + backTitle_);
-        if (back_->sizeHint().width() > inner.width() / 3)
+        const QString fitted = fitLabelLines(backTitle_, back_->font(), inner.width(), 1).lines.value(0);
+        back_->setText(backPrefix + fitted);
+        if (fitted != backTitle_ || back_->sizeHint().width() > inner.width() / 3)
             back_->setText(backPrefix + tr("Back"));
         const QSize backSize = back_->sizeHint().boundedTo(inner.size());
         const QRect backRect(QPoint(inner.left(), (height() - backSize.height()) / 2), backSize);
@@ -86,7 +91,7 @@ void NavigationBar::layOut()
     // the centre as the free room allows, shortened to that room.
     const int roomWidth = std::max(0, inner.right() + 1 - roomLeft);
     const QFontMetrics metrics(titleLabel_->font());
-    const QString shown = metrics.elidedText(title_, Qt::ElideRight, roomWidth);
+    const QString shown = fitLabelLines(title_, titleLabel_->font(), roomWidth, 1).lines.value(0);
     const int width = std::min(metrics.horizontalAdvance(shown), roomWidth);
     const int centred = (this->width() - width) / 2;
     const QRect titleRect(std::clamp(centred, roomLeft, roomLeft + roomWidth - width), 0, width, height());
