@@ -10,12 +10,6 @@
 
 namespace lanterncrest {
 
-namespace {
-
-constexpr int idleTimeoutMs = 30'000;
-
-} // namespace
-
 ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const ImageLimits& limits,
                        QObject* parent)
     : QObject(parent)
@@ -25,7 +19,7 @@ ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const Im
     // Cached copies are used while fresh and revalidated with the server once stale.
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferNetwork);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(idleTimeoutMs);
+    request.setTransferTimeout(int(limits_.idleTimeout.count()));
     reply_ = network.get(request);
     reply_->setParent(this);
     connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
@@ -35,6 +29,10 @@ ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const Im
     });
     connect(reply_, &QNetworkReply::readyRead, this, &ImageFetch::collect);
     connect(reply_, &QNetworkReply::finished, this, &ImageFetch::complete);
+    // A body that keeps trickling in never trips the idle time-out.
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, &ImageFetch::fail);
+    deadline_.start(limits_.totalTimeout);
 }
 
 ImageFetch::~ImageFetch()

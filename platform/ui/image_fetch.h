@@ -3,7 +3,11 @@
 #include <QByteArray>
 #include <QImage>
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
+#include <chrono>
+
+#include "platform/http/session_configuration.h"
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -11,14 +15,19 @@ class QNetworkReply;
 namespace lanterncrest {
 
 // What an image download may cost: the body and the decoded image are capped so that a hostile
-// or broken answer cannot exhaust memory.
+// or broken answer cannot exhaust memory, and the time is capped so that none hangs. The whole
+// download's deadline is the session's own; tests shorten it.
 struct ImageLimits {
     qint64 maxBodyBytes = 16 * 1024 * 1024;
     qint64 maxPixels = 4096LL * 4096;
+    // The longest quiet spell, and the longest the whole download may take.
+    std::chrono::milliseconds idleTimeout = std::chrono::seconds(30);
+    std::chrono::milliseconds totalTimeout = SessionConfiguration().resourceTimeout;
 };
 
-// One image download: GET, body collected under the cap, 2xx only, decoded with the pixel
-// cap. Ends with exactly one finished() (a null image on any failure), abort() included.
+// One image download: GET, body collected under the cap within the deadlines, 2xx only,
+// decoded with the pixel cap. Ends with exactly one finished() (a null image on any failure),
+// abort() included.
 class ImageFetch : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +49,7 @@ private:
     QNetworkReply* reply_;
     ImageLimits limits_;
     QByteArray body_;
+    QTimer deadline_;
     bool done_ = false;
 };
 

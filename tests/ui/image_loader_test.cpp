@@ -157,5 +157,22 @@ TEST_F(ImageLoaderTest, BodiesOverTheCapLeaveThePlaceholder)
     EXPECT_EQ(load(fits, service_.url("fits.png"), &strict), true);
 }
 
+TEST_F(ImageLoaderTest, ATricklingBodyIsCutOffAtTheDeadlineAndCanBeAskedForAgain)
+{
+    ImageLoader::Options hurried = options();
+    hurried.limits.totalTimeout = 300ms;
+    ImageLoader loader(hurried);
+    service_.answer("/a.png", image(red).trickled(50ms)); // about four seconds of body
+    ImageView view;
+    EXPECT_EQ(load(view, service_.url("a.png"), &loader), false);
+    EXPECT_EQ(shown(view), placeholderColor);
+    EXPECT_EQ(loader.loadsInFlight(), 0);
+
+    service_.answer("/a.png", image(red));
+    EXPECT_EQ(load(view, service_.url("a.png"), &loader), true);
+    EXPECT_EQ(shown(view), red);
+    EXPECT_EQ(service_.requestCount("/a.png"), 2);
+}
+
 } // namespace
 } // namespace lanterncrest::test
