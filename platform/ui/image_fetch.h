@@ -15,10 +15,10 @@ class QNetworkReply;
 namespace lanterncrest {
 
 // What an image download may cost: the body and the decoded image are capped so that a hostile
-// or broken answer cannot exhaust memory, and the time is capped so that none hangs. The whole
-// download's deadline is the session's own; tests shorten it.
+// or broken answer cannot exhaust memory, and the time is capped so that none hangs. The body
+// cap and the whole download's deadline are the session's own; tests shorten them.
 struct ImageLimits {
-    qint64 maxBodyBytes = 16 * 1024 * 1024;
+    qint64 maxBodyBytes = SessionConfiguration().maximumBodySize;
     qint64 maxPixels = 4096LL * 4096;
     // The longest quiet spell, and the longest the whole download may take.
     std::chrono::milliseconds idleTimeout = std::chrono::seconds(30);
