@@ -5,25 +5,28 @@
 // through a fresh ImageLoader, served by the loopback service over HTTP. After every
 // completion the bytes of the distinct decoded images the views hold are summed (the memory
 // cache shares those images, it adds none); the most seen while the grid fills is the peak.
+// The table (stderr) also shows the heap's growth at the same moments, everything included.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QGridLayout>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
+
+#include <malloc.h>
 
 #include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/ui/image_loader.h"
 #include "platform/ui/image_view.h"
+#include "tests/support/flat_png.h"
 #include "tests/support/loopback_service.h"
 
 namespace lanterncrest::bench {
@@ -33,16 +36,6 @@ constexpr int images = 20;
 constexpr int columns = 4;
 constexpr QSize viewSize(72, 72);
 
-QByteArray flatPng(QColor color, QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(color);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
-}
-
 class Grid {
  public:
   // Serves image i of each side at "/<side>/<i>.png", each in a colour of its own.
@@ -50,7 +43,7 @@ class Grid {
     for (const int side : sides) {
       for (int i = 0; i < images; ++i) {
         const QByteArray path = '/' + QByteArray::number(side) + '/' + QByteArray::number(i) + ".png";
-        const QByteArray png = flatPng(QColor::fromHsv(i * 18, 200, 200), {side, side});
+        const QByteArray png = test::flatPng(QColor::fromHsv(i * 18, 200, 200), {side, side});
         service_.answer(path, test::ScriptedAnswer::text(200, png).withHeader("Content-Type", "image/png"));
       }
     }
@@ -64,25 +57,40 @@ class Grid {
     window_.show();
   }
 
-  // Fills the grid with the images of the given side; returns the peak of decoded bytes held.
-  qint64 fill(int side) {
+  struct Peaks {
+    qint64 decoded = 0;  // bytes of the distinct images the views show
+    qint64 heap = 0;     // the heap's growth since the fill began, everything included
+  };
+
+  // Fills the grid with the images of the given side; returns the peaks seen at completions.
+  std::optional<Peaks> fill(int side) {
     QTemporaryDir cache;
-    ImageLoader loader(ImageLoader::Options{cache.path()});
+    const qint64 heapBefore = heapInUse();
+    ImageLoader::Options options;
+    options.cacheDirectory = cache.path();
+    ImageLoader loader(options);
     int ended = 0;
-    qint64 peak = 0;
+    Peaks peak;
     for (int i = 0; i < images; ++i) {
       const QString url = service_.url(QStringLiteral("%1/%2.png").arg(side).arg(i));
       loader.setImage(views_[i], url, QString(), [&](bool) {
         ++ended;
-        peak = std::max(peak, heldBytes());
+        peak.decoded = std::max(peak.decoded, heldBytes());
+        peak.heap = std::max(peak.heap, heapInUse() - heapBefore);
       });
     }
     test::waitUntil([&] { return ended == images; }, std::chrono::minutes(2));
     for (ImageView* view : views_) view->setImage(QPixmap());
-    return ended == images ? peak : -1;
+    if (ended != images) return std::nullopt;
+    return peak;
   }
 
  private:
+  static qint64 heapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+  }
+
   qint64 heldBytes() const {
     std::set<qint64> counted;
     qint64 bytes = 0;
@@ -105,16 +113,17 @@ std::map<int, qint64> peaks;
 
 void fillGrid(benchmark::State& state) {
   const int side = int(state.range(0));
-  qint64 peak = 0;
+  std::optional<Grid::Peaks> peak;
   for (auto _ : state) {
     peak = grid->fill(side);
-    if (peak < 0) {
+    if (!peak) {
       state.SkipWithError("the grid did not fill");
       return;
     }
   }
-  peaks[side] = peak;
-  state.counters["peak_decoded_MiB"] = double(peak) / (1024 * 1024);
+  peaks[side] = peak->decoded;
+  state.counters["peak_decoded_MiB"] = double(peak->decoded) / (1024 * 1024);
+  state.counters["peak_heap_growth_MiB"] = double(peak->heap) / (1024 * 1024);
 }
 
 BENCHMARK(fillGrid)->Name("grid-of-20")->Arg(4096)->Arg(64)->Unit(benchmark::kMillisecond)->Iterations(2);

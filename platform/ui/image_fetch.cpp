@@ -1,12 +1,8 @@
 #include "platform/ui/image_fetch.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <algorithm>
-#include <climits>
 
 namespace lanterncrest {
 
@@ -68,7 +64,7 @@ void ImageFetch::complete()
     done_ = true;
     const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool ok = reply_->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-    emit finished(ok ? decode() : QImage());
+    emit finished(ok ? body_ : QByteArray());
 }
 
 void ImageFetch::fail()
@@ -79,23 +75,7 @@ void ImageFetch::fail()
     // abort() emits the reply's finished() right away; done_ makes complete() ignore it.
     reply_->abort();
     body_.clear();
-    emit finished(QImage());
-}
-
-QImage ImageFetch::decode() const
-{
-    QBuffer buffer;
-    buffer.setData(body_);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const auto tooLarge = [this](QSize size) { return qint64(size.width()) * size.height() > limits_.maxPixels; };
-    // Formats that announce their size are refused before decoding; the allocation limit
-    // guards those that do not.
-    if (reader.size().isValid() && tooLarge(reader.size()))
-        return {};
-    reader.setAllocationLimit(int(std::min<qint64>(limits_.maxPixels * 4 / (1024 * 1024) + 1, INT_MAX)));
-    QImage image = reader.read();
-    return tooLarge(image.size()) ? QImage() : image;
+    emit finished(QByteArray());
 }
 
 } // namespace lanterncrest

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QObject>
 #include <QTimer>
 #include <QUrl>
@@ -25,9 +24,9 @@ struct ImageLimits {
     std::chrono::milliseconds totalTimeout = SessionConfiguration().resourceTimeout;
 };
 
-// One image download: GET, body collected under the cap within the deadlines, 2xx only,
-// decoded with the pixel cap. Ends with exactly one finished() (a null image on any failure),
-// abort() included.
+// One image download: GET, body collected under the cap within the deadlines, 2xx only.
+// Ends with exactly one finished() (an empty body on any failure), abort() included. The
+// body is decoded by whoever knows the views it goes to (see decodeImage).
 class ImageFetch : public QObject {
     Q_OBJECT
 public:
@@ -38,13 +37,12 @@ public:
     void abort();
 
 signals:
-    void finished(const QImage& image);
+    void finished(const QByteArray& body);
 
 private:
     void collect();
     void complete();
     void fail();
-    QImage decode() const;
 
     QNetworkReply* reply_;
     ImageLimits limits_;
