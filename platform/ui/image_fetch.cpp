@@ -1,20 +1,10 @@
 #include "platform/ui/image_fetch.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <algorithm>
-#include <climits>
 
 namespace lanterncrest {
-
-namespace {
-
-constexpr int idleTimeoutMs = 30'000;
-
-} // namespace
 
 ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const ImageLimits& limits,
                        QObject* parent)
@@ -25,7 +15,7 @@ ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const Im
     // Cached copies are used while fresh and revalidated with the server once stale.
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferNetwork);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(idleTimeoutMs);
+    request.setTransferTimeout(int(limits_.idleTimeout.count()));
     reply_ = network.get(request);
     reply_->setParent(this);
     connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
@@ -35,6 +25,10 @@ ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const Im
     });
     connect(reply_, &QNetworkReply::readyRead, this, &ImageFetch::collect);
     connect(reply_, &QNetworkReply::finished, this, &ImageFetch::complete);
+    // A body that keeps trickling in never trips the idle time-out.
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, &ImageFetch::fail);
+    deadline_.start(limits_.totalTimeout);
 }
 
 ImageFetch::~ImageFetch()
@@ -70,7 +64,7 @@ void ImageFetch::complete()
     done_ = true;
     const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool ok = reply_->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-    emit finished(ok ? decode() : QImage());
+    emit finished(ok ? body_ : QByteArray());
 }
 
 void ImageFetch::fail()
@@ -81,23 +75,7 @@ void ImageFetch::fail()
     // abort() emits the reply's finished() right away; done_ makes complete() ignore it.
     reply_->abort();
     body_.clear();
-    emit finished(QImage());
-}
-
-QImage ImageFetch::decode() const
-{
-    QBuffer buffer;
-    buffer.setData(body_);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const auto tooLarge = [this](QSize size) { return qint64(size.width()) * size.height() > limits_.maxPixels; };
-    // Formats that announce their size are refused before decoding; the allocation limit
-    // guards those that do not.
-    if (reader.size().isValid() && tooLarge(reader.size()))
-        return {};
-    reader.setAllocationLimit(int(std::min<qint64>(limits_.maxPixels * 4 / (1024 * 1024) + 1, INT_MAX)));
-    QImage image = reader.read();
-    return tooLarge(image.size()) ? QImage() : image;
+    emit finished(QByteArray());
 }
 
 } // namespace lanterncrest

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
+#include <chrono>
+
+#include "platform/http/session_configuration.h"
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -11,14 +14,19 @@ class QNetworkReply;
 namespace lanterncrest {
 
 // What an image download may cost: the body and the decoded image are capped so that a hostile
-// or broken answer cannot exhaust memory.
+// or broken answer cannot exhaust memory, and the time is capped so that none hangs. The body
+// cap and the whole download's deadline are the session's own; tests shorten them.
 struct ImageLimits {
-    qint64 maxBodyBytes = 16 * 1024 * 1024;
+    qint64 maxBodyBytes = SessionConfiguration().maximumBodySize;
     qint64 maxPixels = 4096LL * 4096;
+    // The longest quiet spell, and the longest the whole download may take.
+    std::chrono::milliseconds idleTimeout = std::chrono::seconds(30);
+    std::chrono::milliseconds totalTimeout = SessionConfiguration().resourceTimeout;
 };
 
-// One image download: GET, body collected under the cap, 2xx only, decoded with the pixel
-// cap. Ends with exactly one finished() (a null image on any failure), abort() included.
+// One image download: GET, body collected under the cap within the deadlines, 2xx only.
+// Ends with exactly one finished() (an empty body on any failure), abort() included. The
+// body is decoded by whoever knows the views it goes to (see decodeImage).
 class ImageFetch : public QObject {
     Q_OBJECT
 public:
@@ -29,17 +37,17 @@ public:
     void abort();
 
 signals:
-    void finished(const QImage& image);
+    void finished(const QByteArray& body);
 
 private:
     void collect();
     void complete();
     void fail();
-    QImage decode() const;
 
     QNetworkReply* reply_;
     ImageLimits limits_;
     QByteArray body_;
+    QTimer deadline_;
     bool done_ = false;
 };
 

@@ -4,14 +4,23 @@
 #include <QNetworkDiskCache>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QtMath>
 #include <vector>
 
 #include "platform/ui/host_images.h"
+#include "platform/ui/image_decoding.h"
 #include "platform/ui/image_view.h"
 
 namespace lanterncrest {
 
 namespace {
+
+// What the view can show: its size in device pixels.
+QSize devicePixels(const QWidget& view)
+{
+    const qreal ratio = view.devicePixelRatioF();
+    return QSize(qCeil(view.width() * ratio), qCeil(view.height() * ratio));
+}
 
 // The memory cache counts in KiB.
 int costOf(const QPixmap& pixmap)
@@ -77,8 +86,8 @@ void ImageLoader::setImage(ImageView* view, const QString& urlText, const QStrin
         return;
     }
     const QString key = url->toString(QUrl::FullyEncoded);
-    if (const QPixmap* cached = memory_.object(key)) {
-        view->setImage(*cached);
+    if (const Cached* cached = memory_.object(key); cached && cached->isSharpIn(devicePixels(*view))) {
+        view->setImage(cached->pixmap);
         if (completion)
             completion(true);
         return;
@@ -104,28 +113,39 @@ void ImageLoader::start(const QString& key, const QUrl& url)
 {
     auto* fetch = new ImageFetch(network_, url, options_.limits, this);
     inFlight_[key] = fetch;
-    connect(fetch, &ImageFetch::finished, this, [this, key](const QImage& image) { finish(key, image); });
+    connect(fetch, &ImageFetch::finished, this, [this, key](const QByteArray& body) { finish(key, body); });
 }
 
-void ImageLoader::finish(const QString& key, const QImage& image)
+void ImageLoader::finish(const QString& key, const QByteArray& body)
 {
     if (const auto found = inFlight_.find(key); found != inFlight_.end()) {
         found->second->deleteLater();
         inFlight_.erase(found);
     }
-    const QPixmap pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
-    if (!pixmap.isNull())
-        memory_.insert(key, new QPixmap(pixmap), costOf(pixmap));
-
     // Completions may start new loads: settle every waiting view first, then tell them.
     std::vector<std::pair<ImageView*, Completion>> served;
+    QSize bound;
     for (auto it = tickets_.begin(); it != tickets_.end();) {
         if (it->second.key != key) {
             ++it;
             continue;
         }
+        bound = bound.expandedTo(devicePixels(*it->first));
         served.emplace_back(it->first, std::move(it->second.completion));
         it = tickets_.erase(it);
+    }
+    // The new copy replaces the cached one, so it must stay sharp where that one was.
+    if (const Cached* cached = memory_.object(key); cached && cached->reducedFor)
+        bound = bound.expandedTo(*cached->reducedFor);
+
+    QPixmap pixmap;
+    if (!served.empty() && !body.isEmpty()) {
+        DecodedImage decoded = decodeImage(body, options_.limits.maxPixels, bound);
+        if (!decoded.image.isNull()) {
+            pixmap = QPixmap::fromImage(std::move(decoded.image));
+            memory_.insert(key, new Cached{pixmap, decoded.reduced ? std::optional(bound) : std::nullopt},
+                           costOf(pixmap));
+        }
     }
     for (auto& [view, completion] : served) {
         if (!pixmap.isNull())
@@ -157,6 +177,11 @@ void ImageLoader::forget(ImageView* view)
     // Nobody else waits: the download is not worth finishing.
     if (const auto fetch = inFlight_.find(key); fetch != inFlight_.end() && !anyoneWaitsFor(key))
         fetch->second->abort();
+}
+
+bool ImageLoader::Cached::isSharpIn(QSize viewPixels) const
+{
+    return !reducedFor || (viewPixels.width() <= reducedFor->width() && viewPixels.height() <= reducedFor->height());
 }
 
 bool ImageLoader::anyoneWaitsFor(const QString& key) const

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -19,8 +20,12 @@ class ImageView;
 // Puts remote images into image views. Each view shows its placeholder (an image of the host,
 // see HostImages) at once, then the image of its URL: from memory, from the disk cache
 // (QNetworkDiskCache, HTTP freshness rules) or from the network. However many views ask for one
-// URL, one request is in flight for it. The newest call for a view wins: the answer of an older
-// one never lands on it, and a call with no usable URL cancels what the view was waiting for.
+// URL, one request is in flight for it. An image is decoded at no more pixels than the views
+// waiting for it can show (device pixels included), and the memory cache (a byte budget) keeps
+// one copy per URL, sharp in every view that asked for it so far: a larger view loads the URL
+// again rather than show that copy blurred. The newest call for a view wins: the answer of an
+// older one never lands on it, and a call with no usable URL cancels what the view was waiting
+// for.
 // Only http and https are fetched, TLS is always verified, bodies and images are capped.
 // Main thread only.
 class LANTERNCREST_EXPORT ImageLoader : public QObject {
@@ -60,16 +65,22 @@ private:
         QString key;
         Completion completion;
     };
+    struct Cached {
+        QPixmap pixmap;
+        // The view size (device pixels) it was scaled down for; absent when at the file's size.
+        std::optional<QSize> reducedFor;
+        bool isSharpIn(QSize viewPixels) const;
+    };
 
     void start(const QString& key, const QUrl& url);
-    void finish(const QString& key, const QImage& image);
+    void finish(const QString& key, const QByteArray& body);
     void watch(ImageView* view);
     void forget(ImageView* view);
     bool anyoneWaitsFor(const QString& key) const;
 
     Options options_;
     QNetworkAccessManager network_;
-    QCache<QString, QPixmap> memory_;
+    QCache<QString, Cached> memory_;
     std::unordered_map<ImageView*, Ticket> tickets_;
     std::unordered_map<QString, ImageFetch*> inFlight_;
     std::unordered_set<ImageView*> watched_;

@@ -82,6 +82,20 @@ std::optional<RecordedRequest> takeRequest(QByteArray& buffer)
     return request;
 }
 
+// Writes `body` one byte per `interval`, until it is all out or the connection has gone.
+void trickle(QTcpSocket* socket, const QByteArray& body, std::chrono::milliseconds interval)
+{
+    auto* timer = new QTimer(socket);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent = qsizetype(0)]() mutable {
+        if (sent == body.size() || socket->state() != QAbstractSocket::ConnectedState) {
+            timer->deleteLater();
+            return;
+        }
+        socket->write(body.mid(sent++, 1));
+    });
+    timer->start(interval);
+}
+
 } // namespace
 
 ScriptedAnswer ScriptedAnswer::json(int status, QByteArray body)
@@ -125,6 +139,12 @@ ScriptedAnswer ScriptedAnswer::after(std::chrono::milliseconds wait) &&
 ScriptedAnswer ScriptedAnswer::withHeader(QByteArray name, QByteArray value) &&
 {
     headers.append({std::move(name), std::move(value)});
+    return std::move(*this);
+}
+
+ScriptedAnswer ScriptedAnswer::trickled(std::chrono::milliseconds perByte) &&
+{
+    byteInterval = perByte;
     return std::move(*this);
 }
 
@@ -297,6 +317,11 @@ void LoopbackService::send(QTcpSocket* socket, const ScriptedAnswer& answer)
         bytes += answer.body.left(answer.bodyBytesSent);
         socket->write(bytes);
         socket->disconnectFromHost();
+        return;
+    }
+    if (answer.byteInterval.count() > 0) {
+        socket->write(bytes);
+        trickle(socket, answer.body, answer.byteInterval);
         return;
     }
     bytes += answer.body;

@@ -57,6 +57,8 @@ struct ScriptedAnswer {
     std::chrono::milliseconds delay{0}; // waited before anything is sent (or the close)
     Ending ending = Ending::Complete;
     qsizetype bodyBytesSent = 0; // for TruncatedBody
+    std::chrono::milliseconds byteInterval{0}; // for Complete: when set, the body trickles out
+                                               // one byte per interval after the headers
     // Content-Length is added unless `headers` names it or Transfer-Encoding (then the
     // body must be given in that encoding).
 
@@ -68,6 +70,7 @@ struct ScriptedAnswer {
     // Fluent modifiers for the common extras.
     ScriptedAnswer after(std::chrono::milliseconds wait) &&;
     ScriptedAnswer withHeader(QByteArray name, QByteArray value) &&;
+    ScriptedAnswer trickled(std::chrono::milliseconds perByte) &&;
 };
 
 // One request as received.

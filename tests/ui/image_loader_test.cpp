@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -9,6 +8,7 @@
 
 #include "platform/ui/image_loader.h"
 #include "platform/ui/image_view.h"
+#include "tests/support/flat_png.h"
 #include "tests/support/loopback_service.h"
 
 namespace lanterncrest::test {
@@ -20,21 +20,11 @@ const QString placeholder = QStringLiteral("imageHorizontalPlaceHolderSmall"); /
 const QColor placeholderColor(0, 200, 0);
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
+const QSize iconSize(4, 4);
 
-QByteArray png(QColor color, QSize size = {4, 4})
+ScriptedAnswer image(QColor color, QSize size = iconSize)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-ScriptedAnswer image(QColor color, QSize size = {4, 4})
-{
-    return ScriptedAnswer::text(200, png(color, size)).withHeader("Content-Type", "image/png");
+    return ScriptedAnswer::text(200, flatPng(color, size)).withHeader("Content-Type", "image/png");
 }
 
 // The colour the view shows, or an invalid colour when it shows no image.
@@ -45,7 +35,12 @@ QColor shown(const ImageView& view)
 
 class ImageLoaderTest : public ::testing::Test {
 protected:
-    ImageLoader::Options options() const { return {cache_.path()}; }
+    ImageLoader::Options options() const
+    {
+        ImageLoader::Options options;
+        options.cacheDirectory = cache_.path();
+        return options;
+    }
 
     // Loads `url` into `view` and waits for the completion; returns what it reported.
     std::optional<bool> load(ImageView& view, const QString& url, ImageLoader* with = nullptr)
@@ -118,11 +113,11 @@ TEST_F(ImageLoaderTest, AnEmptyOrNonHttpUrlKeepsThePlaceholderAndCancelsThePendi
 {
     service_.answer("/slow.png", image(red).after(5s));
     QFile local(cache_.filePath(QStringLiteral("local.png")));
-    ASSERT_TRUE(local.open(QIODevice::WriteOnly) && local.write(png(red)) > 0);
+    ASSERT_TRUE(local.open(QIODevice::WriteOnly) && local.write(flatPng(red, iconSize)) > 0);
     local.close();
     const QString refused[] = {QString(), QStringLiteral("   "), QStringLiteral("http:///no-host.png"),
         QStringLiteral("file://localhost") + local.fileName(), QStringLiteral("qrc:/images/a.png"),
-        QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png(red).toBase64())};
+        QStringLiteral("data:image/png;base64,") + QString::fromLatin1(flatPng(red, iconSize).toBase64())};
     for (const QString& url : refused) {
         SCOPED_TRACE(url.left(40).toStdString());
         ImageView view;
@@ -136,8 +131,8 @@ TEST_F(ImageLoaderTest, AnEmptyOrNonHttpUrlKeepsThePlaceholderAndCancelsThePendi
 
 TEST_F(ImageLoaderTest, BodiesOverTheCapLeaveThePlaceholder)
 {
-    const QByteArray big = png(red, {64, 64});
-    ASSERT_GT(big.size(), png(red).size());
+    const QByteArray big = flatPng(red, {64, 64});
+    ASSERT_GT(big.size(), flatPng(red, iconSize).size());
     ImageLoader::Options capped = options();
     capped.limits.maxBodyBytes = big.size() - 1;
     ImageLoader strict(capped);
@@ -155,6 +150,47 @@ TEST_F(ImageLoaderTest, BodiesOverTheCapLeaveThePlaceholder)
     ImageView fits;
     service_.answer("/fits.png", image(red));
     EXPECT_EQ(load(fits, service_.url("fits.png"), &strict), true);
+}
+
+TEST_F(ImageLoaderTest, ATricklingBodyIsCutOffAtTheDeadlineAndCanBeAskedForAgain)
+{
+    ImageLoader::Options hurried = options();
+    hurried.limits.totalTimeout = 300ms;
+    ImageLoader loader(hurried);
+    service_.answer("/a.png", image(red).trickled(50ms)); // about four seconds of body
+    ImageView view;
+    EXPECT_EQ(load(view, service_.url("a.png"), &loader), false);
+    EXPECT_EQ(shown(view), placeholderColor);
+    EXPECT_EQ(loader.loadsInFlight(), 0);
+
+    service_.answer("/a.png", image(red));
+    EXPECT_EQ(load(view, service_.url("a.png"), &loader), true);
+    EXPECT_EQ(shown(view), red);
+    EXPECT_EQ(service_.requestCount("/a.png"), 2);
+}
+
+TEST_F(ImageLoaderTest, AnImageIsKeptAtNoMorePixelsThanItsLargestViewShows)
+{
+    service_.answer("/wide.png", image(red, {1024, 512}));
+    ImageView small;
+    ImageView large;
+    ImageView smallAgain;
+    small.resize(40, 30);
+    smallAgain.resize(40, 30);
+    large.resize(100, 100);
+    const qreal ratio = small.devicePixelRatioF();
+    // Each copy covers its view with the image's aspect ratio kept.
+    ASSERT_EQ(load(small, service_.url("wide.png")), true);
+    EXPECT_EQ(small.image().size(), QSize(60, 30) * ratio);
+    // A larger view gets a sharp copy of its own, not the small one...
+    ASSERT_EQ(load(large, service_.url("wide.png")), true);
+    EXPECT_EQ(large.image().size(), QSize(200, 100) * ratio);
+    EXPECT_EQ(shown(large), red);
+    // ...which then serves the smaller views from memory.
+    smallAgain.setImage(QPixmap());
+    loader_.setImage(&smallAgain, service_.url("wide.png"), placeholder);
+    EXPECT_EQ(smallAgain.image().cacheKey(), large.image().cacheKey());
+    EXPECT_EQ(service_.requestCount(), 2);
 }
 
 } // namespace
