@@ -4,7 +4,6 @@
 // one-colour images, the preferred language, a host that records what it hears, and a squad
 // screen in a phone-sized window talking to the process's loopback service.
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QStringList>
@@ -23,6 +22,7 @@
 #include "records/people.h"
 #include "screens/teams/player_list_view_controller.h"
 #include "screens/teams/season_teams_view_controller_delegate.h"
+#include "tests/support/flat_png.h"
 #include "tests/support/screen_service.h"
 
 namespace lanterncrest::test {
@@ -33,13 +33,7 @@ inline const QColor placeholderGreen(0, 200, 0); // "imageHorizontalPlaceHolderS
 
 inline ScriptedAnswer pngAnswer(QColor color)
 {
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return ScriptedAnswer::text(200, bytes).withHeader("Content-Type", "image/png");
+    return ScriptedAnswer::text(200, flatPng(color, QSize(8, 8))).withHeader("Content-Type", "image/png");
 }
 
 // Draws the view and saves it under the screenshot folder as NAME.png, for a person to look at.
