@@ -1,5 +1,6 @@
 #include "api/api_configuration.h"
 
+#include "api/service_account.h"
 #include "platform/foundation/console.h"
 
 #include <QUrl>
@@ -8,8 +9,6 @@ namespace lanterncrest {
 
 namespace {
 constexpr auto compiledBase = "https://api.lcrestdata.io/";
-constexpr auto accountEmail = "service@lcrestdata.io";
-constexpr auto accountPassword = "Lc7!rQ2m#Vw9zT4e";
 } // namespace
 
 QString ApiConfiguration::baseUrl()
@@ -45,12 +44,12 @@ QString ApiConfiguration::resolveBaseUrl(const QByteArray& overrideText)
 
 QString ApiConfiguration::serviceAccountEmail()
 {
-    return QString::fromLatin1(accountEmail);
+    return QString::fromLatin1(ServiceAccount::email);
 }
 
 QString ApiConfiguration::serviceAccountPassword()
 {
-    return QString::fromLatin1(accountPassword);
+    return QString::fromLatin1(ServiceAccount::password);
 }
 
 } // namespace lanterncrest

@@ -5,7 +5,9 @@
 
 namespace lanterncrest {
 
-// The host's way to the framework's player manager.
+// The host's way to the framework's player manager. The screens make their own view models and
+// never call it; a host gets one that asks for a season's teams and a team's players without
+// a screen.
 class LANTERNCREST_EXPORT KorvexApi {
 public:
     KorvexApi() = delete;

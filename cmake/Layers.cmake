@@ -20,14 +20,12 @@ function(lanterncrest_add_layer name)
   set_target_properties(${name} PROPERTIES
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
+  target_link_libraries(${name} PRIVATE lanterncrest_warnings)
   foreach(lib ${ARG_LIBS})
     if(TARGET ${lib} OR lib MATCHES "::")
       target_link_libraries(${name} PUBLIC ${lib})
     endif()
   endforeach()
-  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-    target_compile_options(${name} PRIVATE -Wall -Wextra -Wpedantic)
-  endif()
 endfunction()
 
 # The layers from the bottom up. Objects of an object library do not travel
@@ -50,6 +48,7 @@ endfunction()
 function(lanterncrest_add_test name)
   cmake_parse_arguments(ARG "QT" "LAYER" "SOURCES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE lanterncrest_warnings)
   lanterncrest_link_layers(${name} ${ARG_LAYER})
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE lc_test_support GTest::gmock)

@@ -8,7 +8,7 @@
 namespace lanterncrest {
 
 // A push button with a layer; a .ui connects it to its owner's action with the string
-// attribute "action" (see NibLoader).
+// attribute "action" (see Nib).
 class LANTERNCREST_EXPORT Button : public LayerStyledWidget<QPushButton> {
     Q_OBJECT
 public:

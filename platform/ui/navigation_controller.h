@@ -28,7 +28,9 @@ public:
     void setRootViewController(std::shared_ptr<ViewController> root);
 
     // Loads the controller's view if needed (its viewDidLoad() then sees this navigation
-    // controller) and shows it on top. A controller already in a stack is refused.
+    // controller) and shows it on top. A controller already in a stack is refused. `animated`
+    // here and in popViewController() is ignored: a host keeps the platform's call shape, and
+    // every change shows at once.
     void pushViewController(std::shared_ptr<ViewController> controller, bool animated);
 
     // Takes the top controller off, unless it is the root; returns it, or nullptr.

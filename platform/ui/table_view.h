@@ -19,6 +19,8 @@ public:
     void setTableHeaderView(QWidget* header);
     QWidget* tableHeaderView() const { return m_header; }
 
+    // One section of no rows, whatever is asked: a host that asks the profile's table as it
+    // would any table learns that it has nothing below its header.
     int numberOfSections() const { return 1; }
     int numberOfRowsInSection(int /*section*/) const { return 0; }
 

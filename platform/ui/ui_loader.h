@@ -6,7 +6,7 @@ namespace lanterncrest {
 
 // Builds the widgets of one .ui file: our classes from the UiClassRegistry, Qt's own through
 // QUiLoader. Every runtime attribute is applied as the file sets it. An unknown class stops
-// the process. Used by NibLoader; one instance per load.
+// the process. Used by Nib; one instance per load.
 class UiLoader : public QUiLoader {
     Q_OBJECT
 public:

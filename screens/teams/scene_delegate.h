@@ -8,7 +8,8 @@ class QWindow;
 namespace lanterncrest {
 
 // The window-scene delegate an application template asks for: it holds a window and ignores
-// every scene event. Nothing in the framework creates or reads it.
+// every scene event. Nothing in the framework creates or reads it; a host gets a place to keep
+// its main window.
 class SceneDelegate {
 public:
     SceneDelegate() = default;

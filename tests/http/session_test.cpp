@@ -105,8 +105,9 @@ TEST(Session, DataAndJsonHandlersReadTheSameBodyDifferently)
         EXPECT_EQ(errorKind(fetch<QByteArray>(session, service.url("b"))), c.dataError);
         const auto json = fetch<nlohmann::json>(session, service.url("b"));
         EXPECT_EQ(errorKind(json), c.jsonError);
-        if (!c.jsonError && json.value())
+        if (!c.jsonError && json.value()) {
             EXPECT_EQ(*json.value(), c.json);
+        }
         EXPECT_EQ(json.data, c.answer.body.isEmpty() ? std::nullopt : std::optional(c.answer.body));
     }
 }

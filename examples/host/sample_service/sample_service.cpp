@@ -1,6 +1,6 @@
 #include "examples/host/sample_service/sample_service.h"
 
-#include "api/api_configuration.h"
+#include "api/service_account.h"
 #include "examples/host/sample_service/sample_answers.h"
 #include "examples/host/sample_service/sample_image_store.h"
 
@@ -114,8 +114,7 @@ struct SampleService::Impl {
         if (!credentials)
             return answerJson(response, 422, errorBody("The email and password fields are required."));
         // The account is the one compiled into the framework, which logs in with it after a 401.
-        if (credentials->first != ApiConfiguration::serviceAccountEmail().toStdString()
-            || credentials->second != ApiConfiguration::serviceAccountPassword().toStdString())
+        if (credentials->first != ServiceAccount::email || credentials->second != ServiceAccount::password)
             return answerJson(response, 401, errorBody("These credentials do not match our records."));
         ++logins;
         answerJson(response, 200, loginReplyBody(accessToken, refreshToken));
