@@ -293,9 +293,10 @@ void expectEveryViewInsideItsFrame(const QWidget& root, const char* what)
         EXPECT_TRUE(view->parentWidget()->rect().contains(view->geometry()))
             << what << ": " << view->objectName().toStdString();
         EXPECT_LE(view->minimumSizeHint().width(), view->width()) << what << ": " << view->objectName().toStdString();
-        if (const QGraphicsEffect* effect = view->graphicsEffect())
+        if (const QGraphicsEffect* effect = view->graphicsEffect()) {
             EXPECT_TRUE(QRectF(view->rect()).adjusted(-20, -20, 20, 20).contains(effect->boundingRect()))
                 << what << ": " << view->objectName().toStdString();
+        }
     }
 }
 
