@@ -30,6 +30,17 @@ void failWithHttpError(const HttpError& error, const INetworkManager::Completion
     failWithLoggedError(error, error.localizedDescription(), completion);
 }
 
+// Why an answer's body is not handed on: the HTTP error, or a status outside 200 to 299.
+std::optional<HttpError> refusal(const DataResponse<QByteArray>& answer)
+{
+    if (const HttpError* error = answer.error())
+        return *error;
+    const int status = answer.statusCode().value_or(0);
+    if (status < 200 || status > 299)
+        return HttpError::unacceptableStatusCode(status);
+    return std::nullopt;
+}
+
 } // namespace
 
 const std::shared_ptr<NetworkManager>& NetworkManager::shared()
@@ -74,6 +85,17 @@ void NetworkManager::requestData(const NetworkAPI& api, Completion<QByteArray> c
     send(api, std::move(completion), true);
 }
 
+void NetworkManager::requestBody(const NetworkAPI& api, Completion<QByteArray> completion)
+{
+    start(api)->responseData([self = shared_from_this(), completion = std::move(completion)](
+                                 const DataResponse<QByteArray>& answer) {
+        if (std::optional<HttpError> error = refusal(answer))
+            completion(ApiResponse<QByteArray>::failure(*error));
+        else
+            completion(ApiResponse<QByteArray>::success(*answer.value()));
+    });
+}
+
 void NetworkManager::send(const NetworkAPI& api, Completion<QByteArray> completion, bool mayLogIn)
 {
     Console::print(api.url());
@@ -113,12 +135,8 @@ void NetworkManager::handleAnswer(const NetworkAPI& api, const Completion<QByteA
         Console::print(QStringLiteral("service response is: ") + QString::fromUtf8(*answer.data));
     else
         Console::print(QStringLiteral("service response data is nil"));
-    if (const HttpError* error = answer.error()) {
+    if (std::optional<HttpError> error = refusal(answer)) {
         failWithHttpError(*error, completion);
-        return;
-    }
-    if (status < 200 || status > 299) {
-        failWithHttpError(HttpError::unacceptableStatusCode(status), completion);
         return;
     }
     completion(ApiResponse<QByteArray>::success(*answer.value()));

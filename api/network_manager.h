@@ -32,6 +32,7 @@ public:
 
     void requestJSON(const NetworkAPI& api, Completion<nlohmann::json> completion) override;
     void requestData(const NetworkAPI& api, Completion<QByteArray> completion) override;
+    void requestBody(const NetworkAPI& api, Completion<QByteArray> completion) override;
 
     // The error a data request fails with when the service keeps refusing its token.
     static CustomError requestFailedError();
