@@ -4,6 +4,7 @@
 #include "api/logger.h"
 #include "api/refresh_token_service.h"
 #include "platform/foundation/console.h"
+#include "platform/foundation/utf8_text.h"
 
 namespace lanterncrest {
 
@@ -132,7 +133,7 @@ void NetworkManager::handleAnswer(const NetworkAPI& api, const Completion<QByteA
     }
     Console::print(QString());
     if (answer.data)
-        Console::print(QStringLiteral("service response is: ") + QString::fromUtf8(*answer.data));
+        Console::print(QStringLiteral("service response is: ") + utf8Text(*answer.data));
     else
         Console::print(QStringLiteral("service response data is nil"));
     if (std::optional<HttpError> error = refusal(answer)) {

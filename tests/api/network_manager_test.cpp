@@ -153,7 +153,8 @@ TEST_F(NetworkManagerTest, AnswersThatAreNoRecordFailOnceAfterWhatCameIsPrinted)
         {"empty 200", ScriptedAnswer::json(200, ""), "service response data is nil", Kind::EmptyResponse, {}},
         {"invalid JSON", ScriptedAnswer::json(200, "{\"data\": [tru"), answerLine("{\"data\": [tru"), {}, {}},
         {"wrong shape", ScriptedAnswer::json(200, R"({"data":{"id":"t1"}})"), answerLine(R"({"data":{"id":"t1"}})"), {}, {}},
-        {"bad UTF-8", ScriptedAnswer::json(200, "\xFF"), answerLine("\xEF\xBF\xBD"), {}, {}},
+        // Each maximal ill-formed sequence prints as one U+FFFD.
+        {"bad UTF-8", ScriptedAnswer::json(200, "\xFFok\xE2\x82!"), answerLine("\xEF\xBF\xBDok\xEF\xBF\xBD!"), {}, {}},
         {"nested past the limit", ScriptedAnswer::json(200, R"({"data":[],"x":)" + arraysDeep(600) + "}"),
          answerLine(R"({"data":[],"x":)" + arraysDeep(600) + "}"), {}, {}},
     };
