@@ -123,8 +123,9 @@ TEST_F(NetworkManagerTest, EveryFailedLoginOrSecond401EndsInOneLoggedCustomError
         ASSERT_TRUE(calls[0].error() && calls[0].error()->customError());
         EXPECT_EQ(*calls[0].error()->customError(), NetworkManager::requestFailedError());
         EXPECT_EQ(getAccessToken(), loggedIn ? "fresh-token" : "old-token");
-        if (!loggedIn)
+        if (!loggedIn) {
             EXPECT_EQ(settingsFile(), storedBefore);
+        }
         EXPECT_EQ(apiService().requestCount(seasonPath), loggedIn ? 2 : 1);
         QStringList expected{seasonUrl, "refresh token called"};
         if (loggedIn)

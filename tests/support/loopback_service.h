@@ -57,7 +57,7 @@ struct ScriptedAnswer {
     std::chrono::milliseconds delay{0}; // waited before anything is sent (or the close)
     Ending ending = Ending::Complete;
     qsizetype bodyBytesSent = 0; // for TruncatedBody
-    QByteArray tail;                    // for Complete: more body bytes, sent after tailDelay
+    QByteArray tail{};                  // for Complete: more body bytes, sent after tailDelay
     std::chrono::milliseconds tailDelay{0};
     // Content-Length is added unless `headers` names it or Transfer-Encoding (then the
     // body must be given in that encoding).
