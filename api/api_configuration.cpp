@@ -2,8 +2,7 @@
 
 #include "api/service_account.h"
 #include "platform/foundation/console.h"
-
-#include <QUrl>
+#include "platform/http/http_url.h"
 
 namespace lanterncrest {
 
@@ -34,10 +33,8 @@ QString ApiConfiguration::resolveBaseUrl(const QByteArray& overrideText)
     const QString text = QString::fromUtf8(overrideText).trimmed();
     if (text.isEmpty())
         return compiledBaseUrl();
-    const QUrl url(text, QUrl::StrictMode);
-    const bool usable = url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http")
-        && !url.host().isEmpty() && !url.hasQuery() && !url.hasFragment();
-    if (!usable)
+    const std::optional<QUrl> url = httpUrl(text);
+    if (!url || url->hasQuery() || url->hasFragment())
         return compiledBaseUrl();
     return text.endsWith(u'/') ? text : text + u'/';
 }

@@ -29,6 +29,11 @@ public:
     // 401 and sends it again, and hands back the body of a 2xx answer or why there is none.
     virtual void requestData(const NetworkAPI& api, Completion<QByteArray> completion) = 0;
 
+    // Sends `api` and hands back the body of a 2xx answer, or why there is none: the HTTP
+    // error, or UnacceptableStatusCode for any other status. Prints and logs nothing; no login
+    // after a 401.
+    virtual void requestBody(const NetworkAPI& api, Completion<QByteArray> completion) = 0;
+
     // requestData, with the body decoded into the record T.
     template <typename T>
     void request(const NetworkAPI& api, Completion<T> completion);

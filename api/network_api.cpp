@@ -86,7 +86,7 @@ HttpHeaders NetworkAPI::headers() const
 {
     return {
         {QStringLiteral("Content-Type"), QStringLiteral("application/json")},
-        {QStringLiteral("Authorization"), QStringLiteral("Bearer ") + headerValue(getAccessToken())},
+        {QStringLiteral("Authorization"), QStringLiteral("Bearer ") + getAccessToken()},
     };
 }
 

@@ -60,7 +60,8 @@ public:
     ParameterEncoding encoding() const;
     Parameters parameters() const;
     // "Content-Type: application/json" and "Authorization: Bearer " followed by the stored
-    // access token (read now; control characters removed; empty when none is stored).
+    // access token (read now; empty when none is stored). The session sends every header
+    // value without its control characters.
     HttpHeaders headers() const;
 
 private:

@@ -4,6 +4,7 @@
 #include "api/logger.h"
 #include "api/refresh_token_service.h"
 #include "platform/foundation/console.h"
+#include "platform/foundation/utf8_text.h"
 
 namespace lanterncrest {
 
@@ -28,6 +29,17 @@ void failWithHttpError(const HttpError& error, const INetworkManager::Completion
 {
     Console::print(error.localizedDescription());
     failWithLoggedError(error, error.localizedDescription(), completion);
+}
+
+// Why an answer's body is not handed on: the HTTP error, or a status outside 200 to 299.
+std::optional<HttpError> refusal(const DataResponse<QByteArray>& answer)
+{
+    if (const HttpError* error = answer.error())
+        return *error;
+    const int status = answer.statusCode().value_or(0);
+    if (status < 200 || status > 299)
+        return HttpError::unacceptableStatusCode(status);
+    return std::nullopt;
 }
 
 } // namespace
@@ -74,6 +86,17 @@ void NetworkManager::requestData(const NetworkAPI& api, Completion<QByteArray> c
     send(api, std::move(completion), true);
 }
 
+void NetworkManager::requestBody(const NetworkAPI& api, Completion<QByteArray> completion)
+{
+    start(api)->responseData([self = shared_from_this(), completion = std::move(completion)](
+                                 const DataResponse<QByteArray>& answer) {
+        if (std::optional<HttpError> error = refusal(answer))
+            completion(ApiResponse<QByteArray>::failure(*error));
+        else
+            completion(ApiResponse<QByteArray>::success(*answer.value()));
+    });
+}
+
 void NetworkManager::send(const NetworkAPI& api, Completion<QByteArray> completion, bool mayLogIn)
 {
     Console::print(api.url());
@@ -110,15 +133,11 @@ void NetworkManager::handleAnswer(const NetworkAPI& api, const Completion<QByteA
     }
     Console::print(QString());
     if (answer.data)
-        Console::print(QStringLiteral("service response is: ") + QString::fromUtf8(*answer.data));
+        Console::print(QStringLiteral("service response is: ") + utf8Text(*answer.data));
     else
         Console::print(QStringLiteral("service response data is nil"));
-    if (const HttpError* error = answer.error()) {
+    if (std::optional<HttpError> error = refusal(answer)) {
         failWithHttpError(*error, completion);
-        return;
-    }
-    if (status < 200 || status > 299) {
-        failWithHttpError(HttpError::unacceptableStatusCode(status), completion);
         return;
     }
     completion(ApiResponse<QByteArray>::success(*answer.value()));

@@ -15,8 +15,8 @@ namespace lanterncrest {
 // - 401: prints "refresh token called", logs in with the service account and sends the
 //   request once more with the new token; a failed login, or a second 401, fails with the
 //   standard CustomError, logged as its rendering + " with details: ";
-// - any other status: prints an empty line and "service response is: " with the body (or
-//   "service response data is nil"); an HTTP error, or a status outside 200 to 299, is
+// - any other status: prints an empty line and "service response is: " with the body read
+//   as UTF-8, each ill-formed sequence as one U+FFFD (or "service response data is nil"); an HTTP error, or a status outside 200 to 299, is
 //   printed, logged as its description + " with details: " and fails the request;
 //   otherwise the body is handed on.
 class NetworkManager final : public INetworkManager, public std::enable_shared_from_this<NetworkManager> {
@@ -32,6 +32,7 @@ public:
 
     void requestJSON(const NetworkAPI& api, Completion<nlohmann::json> completion) override;
     void requestData(const NetworkAPI& api, Completion<QByteArray> completion) override;
+    void requestBody(const NetworkAPI& api, Completion<QByteArray> completion) override;
 
     // The error a data request fails with when the service keeps refusing its token.
     static CustomError requestFailedError();

@@ -1,9 +1,26 @@
 #include "api/refresh_token_service.h"
 
 #include "api/token_store.h"
-#include "platform/foundation/console.h"
+
+#include <optional>
+#include <string_view>
 
 namespace lanterncrest {
+
+namespace {
+
+// The login answer read once, straight from its bytes; absent unless it carries the token
+// every later request needs.
+std::optional<AuthorizationDetails> loginDetails(const QByteArray& body)
+{
+    DecodeResult<AuthorizationDetails> details =
+        JSONDecoder::decode<AuthorizationDetails>(std::string_view(body.constData(), std::size_t(body.size())));
+    if (!details || !details.value().access_token)
+        return std::nullopt;
+    return std::move(details).value();
+}
+
+} // namespace
 
 void RefreshTokenService::refreshToken(std::function<void(bool stored)> completion) const
 {
@@ -11,38 +28,14 @@ void RefreshTokenService::refreshToken(std::function<void(bool stored)> completi
         completion(false);
         return;
     }
-    networkManager->requestJSON(NetworkAPI::refreshToken(), [completion = std::move(completion)](
-                                                                const ApiResponse<nlohmann::json>& response) {
-        const nlohmann::json* answer = response.value();
-        if (!answer || !answer->is_object()) {
-            completion(false);
-            return;
-        }
-        const std::optional<std::string> bytes = jsonToData(*answer);
-        if (!bytes) {
-            completion(false);
-            return;
-        }
-        const DecodeResult<AuthorizationDetails> details = JSONDecoder::decode<AuthorizationDetails>(*bytes);
-        if (!details) {
-            Console::print(QString::fromStdString(details.error().description()));
-            completion(false);
-            return;
-        }
-        saveAuthorizationDetails(details.value());
-        completion(true);
+    networkManager->requestBody(NetworkAPI::refreshToken(), [completion = std::move(completion)](
+                                                                const ApiResponse<QByteArray>& response) {
+        const std::optional<AuthorizationDetails> details =
+            response.value() ? loginDetails(*response.value()) : std::nullopt;
+        if (details)
+            saveAuthorizationDetails(*details);
+        completion(details.has_value());
     });
-}
-
-std::optional<std::string> jsonToData(const nlohmann::json& value)
-{
-    try {
-        return value.dump(4);
-    } catch (const nlohmann::json::exception&) {
-        // The exception's text quotes the offending bytes; say what happened instead.
-        Console::print(QStringLiteral("The JSON value could not be written: it holds a text that is not valid UTF-8."));
-        return std::nullopt;
-    }
 }
 
 } // namespace lanterncrest

@@ -2,12 +2,8 @@
 
 #include "api/i_network_manager.h"
 
-#include <nlohmann/json.hpp>
-
 #include <functional>
 #include <memory>
-#include <optional>
-#include <string>
 
 namespace lanterncrest {
 
@@ -15,14 +11,12 @@ namespace lanterncrest {
 struct RefreshTokenService {
     std::shared_ptr<INetworkManager> networkManager;
 
-    // Posts the service account to the login endpoint. `completion` runs exactly once:
-    // true after a JSON-object answer has been stored; false when the login failed in the
-    // HTTP layer, its answer is no JSON object or does not decode, or there is no client.
+    // Posts the service account to the login endpoint. `completion` runs exactly once: true
+    // after a 2xx answer whose JSON object carries an access token as text has been stored;
+    // false when the login failed in the HTTP layer, its status is outside 200 to 299, its
+    // answer is no JSON object (nested too deeply included) or carries no text access token,
+    // or there is no client. A failed login leaves the stored token as it was.
     void refreshToken(std::function<void(bool stored)> completion) const;
 };
-
-// `value` as pretty-printed JSON text; absent (and the reason printed) when it cannot be
-// written.
-std::optional<std::string> jsonToData(const nlohmann::json& value);
 
 } // namespace lanterncrest

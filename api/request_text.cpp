@@ -16,15 +16,4 @@ QString percentEncodedQueryValue(const QString& value)
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
-QString headerValue(const QString& value)
-{
-    QString clean;
-    clean.reserve(value.size());
-    for (const QChar c : value) {
-        if (c.category() != QChar::Other_Control)
-            clean += c;
-    }
-    return clean;
-}
-
 } // namespace lanterncrest

@@ -16,8 +16,4 @@ QString percentEncodedPathSegment(const QString& value);
 // so "&", "=", "+" and "#" cannot start another parameter.
 QString percentEncodedQueryValue(const QString& value);
 
-// `value` as a header value: every control character removed (U+0000 to U+001F, U+007F
-// to U+009F), so it can never end the header line or start another.
-QString headerValue(const QString& value);
-
 } // namespace lanterncrest

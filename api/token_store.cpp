@@ -27,6 +27,7 @@ void saveAuthorizationDetails(const AuthorizationDetails& details)
     insertText(data, refreshTokenKey, details.refresh_token);
 
     UserDefaults& defaults = UserDefaults::standard();
+    defaults.restrictToOwner(); // the token is the owner's alone
     defaults.set(QLatin1String(authorizationDataKey), data);
     defaults.synchronize();
 }

@@ -17,7 +17,8 @@ namespace lanterncrest {
 
 inline constexpr const char* authorizationDataKey = "auth_access_token_data";
 
-// Replaces whatever an earlier login stored, then writes it to disk.
+// Replaces whatever an earlier login stored, then writes it to disk, in a settings file that
+// only its owner may read or write.
 void saveAuthorizationDetails(const AuthorizationDetails& details);
 
 // The stored dictionary; absent when nothing, or something other than a dictionary, is

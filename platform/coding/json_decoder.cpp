@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/coding/json_nesting.h"
+
 namespace lanterncrest {
 namespace {
 
@@ -55,6 +57,12 @@ class ParserLease {
 bool JSONDecoder::decodeDocument(std::string_view bytes, DecodingError& error, DecodeRoot decodeRoot, void* context) {
   if (bytes.starts_with(byteOrderMark)) {  // simdjson refuses it
     bytes.remove_prefix(byteOrderMark.size());
+  }
+  if (!nestsWithinLimit(bytes)) {
+    error = DecodingError(DecodingError::Kind::dataCorrupted, {},
+                          "The given data was not valid JSON: it nests deeper than " +
+                              std::to_string(maximumJsonNesting) + " levels.");
+    return false;
   }
   ParserLease lease;
   const simdjson::simdjson_result<simdjson::dom::element> root = lease.parser().parse(bytes.data(), bytes.size());

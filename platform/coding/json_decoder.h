@@ -11,7 +11,8 @@ namespace lanterncrest {
 
 // Decodes a whole JSON document into a value, by the strict default rules of the coding
 // containers. Bytes that are not JSON (a UTF-8 byte-order mark before the document is
-// allowed) fail as dataCorrupted. Never throws for bad input.
+// allowed), or that nest deeper than maximumJsonNesting, fail as dataCorrupted. Never throws
+// for bad input.
 class LANTERNCREST_EXPORT JSONDecoder {
  public:
   template <class T>

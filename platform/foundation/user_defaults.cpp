@@ -1,5 +1,8 @@
 #include "platform/foundation/user_defaults.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace lanterncrest {
@@ -69,6 +72,19 @@ QString UserDefaults::preferredLanguage() const
 {
     const QStringList languages = stringList(QLatin1String(appleLanguagesKey));
     return languages.isEmpty() ? QString() : languages.first();
+}
+
+bool UserDefaults::restrictToOwner()
+{
+    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    QFile file(settings_.fileName());
+    if (!file.exists()) {
+        // Created with the owner's mode from the start, so the secret is never readable by others.
+        if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !file.open(QIODevice::WriteOnly, ownerOnly))
+            return false;
+        file.close();
+    }
+    return file.setPermissions(ownerOnly);
 }
 
 bool UserDefaults::synchronize()

@@ -50,6 +50,11 @@ public:
     // False when the settings file could not be read or written.
     bool synchronize();
 
+    // Makes the settings file readable and writable by its owner alone: created so when
+    // absent, narrowed when found looser. Later writes keep that mode. Call it before a
+    // secret is written. False when the file could not be created or narrowed.
+    bool restrictToOwner();
+
 private:
     mutable QSettings settings_;
 };

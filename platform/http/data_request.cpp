@@ -1,5 +1,6 @@
 #include "platform/http/data_request.h"
 
+#include "platform/coding/json_nesting.h"
 #include "platform/http/request_builder.h"
 #include "platform/http/session_configuration.h"
 
@@ -13,27 +14,32 @@ namespace {
 
 using Kind = HttpError::Kind;
 
-// Qt turns 4xx and 5xx answers into reply errors; with a status line received they are
-// answers like any other, and the caller judges the status.
-bool isStatusError(QNetworkReply::NetworkError error)
+// How far Qt's network thread may read ahead of us. Qt starts a request inside get(),
+// before a limit can be set, and starts a redirected one afresh without it: the limit is set
+// right after the start and again when the answer's headers arrive.
+constexpr qint64 readAhead = 1 << 20;
+
+// The reply error Qt raises for an answer with this status alone: 4xx and 5xx answers are
+// answers like any other, and the caller judges the status. Any other error (a body that
+// cannot be decompressed, say) is a failed transfer, whatever the status.
+QNetworkReply::NetworkError statusError(int status)
 {
-    switch (error) {
-    case QNetworkReply::ContentAccessDenied:
-    case QNetworkReply::ContentOperationNotPermittedError:
-    case QNetworkReply::ContentNotFoundError:
-    case QNetworkReply::AuthenticationRequiredError:
-    case QNetworkReply::ContentConflictError:
-    case QNetworkReply::ContentGoneError:
-    case QNetworkReply::UnknownContentError:
-    case QNetworkReply::ProtocolInvalidOperationError:
-    case QNetworkReply::ProxyAuthenticationRequiredError:
-    case QNetworkReply::InternalServerError:
-    case QNetworkReply::OperationNotImplementedError:
-    case QNetworkReply::ServiceUnavailableError:
-    case QNetworkReply::UnknownServerError:
-        return true;
+    switch (status) {
+    case 400: case 418: return QNetworkReply::ProtocolInvalidOperationError;
+    case 401: return QNetworkReply::AuthenticationRequiredError;
+    case 403: return QNetworkReply::ContentAccessDenied;
+    case 404: return QNetworkReply::ContentNotFoundError;
+    case 405: return QNetworkReply::ContentOperationNotPermittedError;
+    case 407: return QNetworkReply::ProxyAuthenticationRequiredError;
+    case 409: return QNetworkReply::ContentConflictError;
+    case 410: return QNetworkReply::ContentGoneError;
+    case 500: return QNetworkReply::InternalServerError;
+    case 501: return QNetworkReply::OperationNotImplementedError;
+    case 503: return QNetworkReply::ServiceUnavailableError;
     default:
-        return false;
+        if (status > 500)
+            return QNetworkReply::UnknownServerError;
+        return status >= 400 ? QNetworkReply::UnknownContentError : QNetworkReply::NoError;
     }
 }
 
@@ -55,8 +61,9 @@ HttpError transportError(QNetworkReply::NetworkError error, const QString& qtTex
     case QNetworkReply::OperationCanceledError: // only the idle time-out cancels on its own
         return HttpError::make(Kind::TimedOut);
     case QNetworkReply::InsecureRedirectError:
-    case QNetworkReply::TooManyRedirectsError:
         return HttpError::make(Kind::RedirectRefused);
+    case QNetworkReply::TooManyRedirectsError:
+        return HttpError::make(Kind::TooManyRedirects);
     case QNetworkReply::SslHandshakeFailedError:
         return HttpError::make(Kind::SecureConnectionFailed);
     default:
@@ -72,15 +79,23 @@ HttpHeaders responseHeaders(const QNetworkReply& reply)
     return headers;
 }
 
+// The body length the answer announces. A compressed body's length says nothing about its
+// decoded size, so it announces none.
+std::optional<qint64> announcedLength(const QNetworkReply& reply)
+{
+    if (reply.hasRawHeader("Content-Encoding"))
+        return std::nullopt;
+    bool known = false;
+    const qlonglong announced = reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    return known ? std::optional<qint64>(announced) : std::nullopt;
+}
+
 // Qt reports a 4xx/5xx answer whose connection closed mid-body by its status error
 // alone; the announced length tells that the body is incomplete.
 bool bodyCutShort(const QNetworkReply& reply, const std::optional<QByteArray>& body)
 {
-    if (reply.hasRawHeader("Content-Encoding"))
-        return false;
-    bool known = false;
-    const qlonglong announced = reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-    return known && announced > (body ? body->size() : 0);
+    const std::optional<qint64> announced = announcedLength(reply);
+    return announced && *announced > (body ? body->size() : 0);
 }
 
 bool allowsEmptyBody(const std::optional<HttpResponse>& response)
@@ -113,6 +128,10 @@ DataResponse<nlohmann::json> serializeJson(const DataRequest::Outcome& outcome)
         return failed<nlohmann::json>(outcome, HttpError::make(Kind::EmptyResponse));
     }
     const HttpError invalid = HttpError::make(Kind::InvalidJson, QStringLiteral("the data is not valid JSON."));
+    if (!nestsWithinLimit(std::string_view(outcome.data->constData(), std::size_t(outcome.data->size()))))
+        return failed<nlohmann::json>(
+            outcome, HttpError::make(Kind::InvalidJson,
+                                     QStringLiteral("the data nests deeper than %1 levels.").arg(maximumJsonNesting)));
     try {
         nlohmann::json value = nlohmann::json::parse(outcome.data->cbegin(), outcome.data->cend(), nullptr, false);
         if (value.is_discarded())
@@ -195,6 +214,7 @@ void DataRequest::start(QNetworkAccessManager& manager, const BuiltRequest& buil
         m_reply = manager.sendCustomRequest(request, built.verb, built.body);
 
     QNetworkReply* reply = m_reply;
+    limitReadAhead();
     m_connections = {
         QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this] { onMetaDataChanged(); }),
         QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { onReadyRead(); }),
@@ -214,26 +234,40 @@ void DataRequest::abortWith(AbortReason reason)
 
 void DataRequest::onMetaDataChanged()
 {
-    // Refuse an announced oversize body before any of it is read. A compressed body's
-    // length says nothing about its decoded size; readyRead bounds that one.
-    if (m_reply->hasRawHeader("Content-Encoding"))
-        return;
-    bool known = false;
-    const qlonglong announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-    if (known && announced > m_maximumBodySize)
+    // Refuse an announced oversize body before any of it is read, and make room for one
+    // that fits at once, so that it is never copied on the way.
+    limitReadAhead();
+    const std::optional<qint64> announced = announcedLength(*m_reply);
+    if (announced && *announced > m_maximumBodySize)
         abortWith(AbortReason::TooLarge);
+    else if (announced && m_body.isEmpty())
+        m_body.reserve(qsizetype(*announced));
+}
+
+void DataRequest::limitReadAhead()
+{
+    // Qt stops reading the socket while this much is waiting for us, so an answer larger
+    // than the cap is cut off before Qt has buffered much more of it than we have.
+    m_reply->setReadBufferSize(std::min<qint64>(m_maximumBodySize, readAhead));
 }
 
 void DataRequest::onReadyRead()
 {
     if (m_outcome || !m_reply)
         return;
-    const QByteArray chunk = m_reply->readAll();
-    if (m_body.size() + chunk.size() > m_maximumBodySize) {
+    const qint64 available = m_reply->bytesAvailable();
+    const qsizetype size = m_body.size();
+    if (size + available > m_maximumBodySize) {
         abortWith(AbortReason::TooLarge);
         return;
     }
-    m_body += chunk;
+    // The buffer grows by doubling but never past the cap, and the bytes go straight into
+    // it: a body near the cap costs the cap, not a copy into a buffer twice its size.
+    if (size + available > m_body.capacity())
+        m_body.reserve(std::min(m_maximumBodySize, std::max(size + available, 2 * m_body.capacity())));
+    m_body.resize(size + available);
+    const qint64 read = m_reply->read(m_body.data() + size, available);
+    m_body.resize(size + std::max<qint64>(read, 0));
 }
 
 void DataRequest::onReplyFinished()
@@ -261,8 +295,9 @@ void DataRequest::onReplyFinished()
         break;
     case AbortReason::Cancelled: outcome.error = HttpError::make(Kind::Cancelled); break;
     case AbortReason::None:
-        if (reply->error() != QNetworkReply::NoError && !(status.isValid() && isStatusError(reply->error())))
-            outcome.error = transportError(reply->error(), reply->errorString());
+        if (const QNetworkReply::NetworkError error = reply->error();
+            error != QNetworkReply::NoError && !(status.isValid() && error == statusError(status.toInt())))
+            outcome.error = transportError(error, reply->errorString());
         else if (bodyCutShort(*reply, outcome.data))
             outcome.error = HttpError::make(Kind::ConnectionLost);
         break;

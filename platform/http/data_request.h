@@ -32,7 +32,8 @@ struct SessionConfiguration;
 class DataRequest : public std::enable_shared_from_this<DataRequest> {
 public:
     using DataHandler = std::function<void(const DataResponse<QByteArray>&)>;
-    // JSON of any kind is accepted at the top level, fragments ("text", 42) included.
+    // JSON of any kind is accepted at the top level, fragments ("text", 42) included; JSON
+    // nested deeper than maximumJsonNesting is refused as InvalidJson.
     using JsonHandler = std::function<void(const DataResponse<nlohmann::json>&)>;
 
     DataRequest& responseData(DataHandler handler);
@@ -64,6 +65,7 @@ private:
     void attach(std::function<void(const Outcome&)> handler);
     void post(std::function<void(const Outcome&)> handler);
     void abortWith(AbortReason reason);
+    void limitReadAhead();
     void onMetaDataChanged();
     void onReadyRead();
     void onReplyFinished();

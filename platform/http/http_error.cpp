@@ -14,6 +14,7 @@ QString baseText(HttpError::Kind kind)
     case Kind::ConnectionLost: return QStringLiteral("The network connection was lost.");
     case Kind::TimedOut: return QStringLiteral("The request timed out.");
     case Kind::RedirectRefused: return QStringLiteral("The server redirected to another origin; the redirect was not followed.");
+    case Kind::TooManyRedirects: return QStringLiteral("There were too many redirects.");
     case Kind::SecureConnectionFailed: return QStringLiteral("A secure connection to the server could not be made.");
     case Kind::ResponseTooLarge: return QStringLiteral("The response is too large.");
     case Kind::TransferFailed: return QStringLiteral("The request failed.");

@@ -15,7 +15,8 @@ struct HttpError {
         CannotConnect,           // refused, no such host, no network
         ConnectionLost,          // the connection closed before the answer was complete
         TimedOut,                // the total or the idle time-out passed
-        RedirectRefused,         // a redirect to another origin, or too many redirects
+        RedirectRefused,         // a redirect to another origin
+        TooManyRedirects,        // redirects that go on and on (a loop)
         SecureConnectionFailed,  // TLS handshake or certificate verification failed
         ResponseTooLarge,        // the body passed the session's size cap
         TransferFailed,          // any other transport failure

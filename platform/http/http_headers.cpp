@@ -19,6 +19,16 @@ void HttpHeaders::set(const QString& name, const QString& value)
         m_fields.emplace_back(name, value);
 }
 
+QString headerSafe(const QString& value)
+{
+    QString kept;
+    kept.reserve(value.size());
+    for (const QChar c : value)
+        if (c.category() != QChar::Other_Control)
+            kept += c;
+    return kept;
+}
+
 std::optional<QString> HttpHeaders::value(const QString& name) const
 {
     for (const Field& field : m_fields)

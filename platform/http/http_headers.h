@@ -31,4 +31,8 @@ private:
     std::vector<Field> m_fields;
 };
 
+// `value` with every control character removed (U+0000 to U+001F, U+007F to U+009F), so that
+// it can never end a header line or start another.
+QString headerSafe(const QString& value);
+
 } // namespace lanterncrest

@@ -1,6 +1,6 @@
 #include "platform/http/request_builder.h"
 
-#include <QUrl>
+#include "platform/http/http_url.h"
 
 namespace lanterncrest {
 
@@ -49,26 +49,7 @@ void appendQueryItems(QByteArrayList& items, const QByteArray& key, const nlohma
     }
 }
 
-std::optional<QUrl> checkedUrl(const QString& text)
-{
-    QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != "http" && scheme != "https"))
-        return std::nullopt;
-    return url;
-}
-
 } // namespace
-
-QByteArray headerSafe(const QString& text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (QChar c : text)
-        if (c.category() != QChar::Other_Control)
-            kept += c;
-    return kept.toUtf8();
-}
 
 QByteArray percentEncodedQuery(const nlohmann::json& parameters)
 {
@@ -84,7 +65,7 @@ std::variant<BuiltRequest, HttpError> buildRequest(const QString& urlText, HttpM
                                                    ParameterEncoding encoding,
                                                    const HttpHeaders& headers)
 {
-    std::optional<QUrl> url = checkedUrl(urlText);
+    std::optional<QUrl> url = httpUrl(urlText);
     if (!url)
         return HttpError::make(HttpError::Kind::InvalidUrl, urlText);
     if (!parameters.is_null() && !parameters.is_object())
@@ -119,7 +100,7 @@ std::variant<BuiltRequest, HttpError> buildRequest(const QString& urlText, HttpM
     for (const auto& [name, value] : headers) {
         const QByteArray safeName = headerNameSafe(name);
         if (!safeName.isEmpty())
-            built.request.setRawHeader(safeName, headerSafe(value));
+            built.request.setRawHeader(safeName, headerSafe(value).toUtf8());
     }
     if (!contentType.isEmpty() && !headers.value(QStringLiteral("Content-Type")))
         built.request.setRawHeader("Content-Type", contentType);

@@ -32,7 +32,4 @@ std::variant<BuiltRequest, HttpError> buildRequest(const QString& url, HttpMetho
 // arrays as "key[]=", nested objects as "key[sub]=", booleans as 1 and 0.
 QByteArray percentEncodedQuery(const nlohmann::json& parameters);
 
-// `text` without CR, LF and the other control characters, as UTF-8.
-QByteArray headerSafe(const QString& text);
-
 } // namespace lanterncrest

@@ -7,6 +7,7 @@
 #include <QtMath>
 #include <vector>
 
+#include "platform/http/http_url.h"
 #include "platform/ui/host_images.h"
 #include "platform/ui/image_decoding.h"
 #include "platform/ui/image_view.h"
@@ -26,15 +27,6 @@ QSize devicePixels(const QWidget& view)
 int costOf(const QPixmap& pixmap)
 {
     return int(qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8 / 1024 + 1);
-}
-
-std::optional<QUrl> fetchableUrl(const QString& text)
-{
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
-        return std::nullopt;
-    return url;
 }
 
 QString defaultCacheDirectory()
@@ -78,7 +70,7 @@ void ImageLoader::setImage(ImageView* view, const QString& urlText, const QStrin
     if (!view)
         return;
     forget(view);
-    const auto url = fetchableUrl(urlText);
+    const auto url = httpUrl(urlText);
     if (!url) {
         view->setImage(HostImages::named(placeholderName));
         if (completion)

@@ -5,6 +5,8 @@
 #include "tests/api/api_client_fixture.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
 #include <QThread>
 #include <set>
 
@@ -21,6 +23,17 @@ const QByteArray loginBody = R"({"token_type":"Bearer","expires_in":3600,"access
 QString answerLine(const QByteArray& body)
 {
     return "service response is: " + QString::fromUtf8(body);
+}
+
+QByteArray arraysDeep(int depth)
+{
+    return QByteArray(depth, '[') + QByteArray(depth, ']');
+}
+
+QByteArray settingsFile()
+{
+    QFile file(QSettings().fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class NetworkManagerTest : public ApiClientTest {
@@ -56,6 +69,7 @@ TEST_F(NetworkManagerTest, DataRequestPrintsItsUrlAndAnswerAndDecodesTheRecord)
 
 TEST_F(NetworkManagerTest, Unauthorised401LogsInOnceAndRepeatsWithTheNewToken)
 {
+    QFile(QSettings().fileName()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     apiService().enqueue(seasonPath, ScriptedAnswer::json(401, R"({"message":"Unauthenticated."})"));
     apiService().answer(seasonPath, ScriptedAnswer::json(200, seasonBody));
     apiService().answer(loginPath, ScriptedAnswer::json(200, loginBody));
@@ -65,6 +79,9 @@ TEST_F(NetworkManagerTest, Unauthorised401LogsInOnceAndRepeatsWithTheNewToken)
     EXPECT_EQ(printed(), (QStringList{seasonUrl, "refresh token called", seasonUrl, "", seasonAnswerLine}));
     EXPECT_EQ(logged(), "");
     EXPECT_EQ(getAccessToken(), "fresh-token");
+    // The token at rest is the owner's alone, however the settings file was found.
+    EXPECT_EQ(QFile(QSettings().fileName()).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner);
 
     const auto& sent = apiService().requests();
     ASSERT_EQ(sent.size(), 3u);
@@ -77,7 +94,7 @@ TEST_F(NetworkManagerTest, Unauthorised401LogsInOnceAndRepeatsWithTheNewToken)
 }
 
 // A login that fails, or a repeat that is refused again, ends in one logged CustomError; a failed
-// login keeps the stored token.
+// login keeps the stored token byte for byte.
 TEST_F(NetworkManagerTest, EveryFailedLoginOrSecond401EndsInOneLoggedCustomError)
 {
     const std::vector<std::pair<const char*, ScriptedAnswer>> logins = {
@@ -87,12 +104,18 @@ TEST_F(NetworkManagerTest, EveryFailedLoginOrSecond401EndsInOneLoggedCustomError
         {"empty body", ScriptedAnswer::json(200, "")},
         {"array", ScriptedAnswer::json(200, R"([{"access_token":"x"}])")},
         {"null", ScriptedAnswer::json(200, "null")},
+        {"error status with a token", ScriptedAnswer::json(500, loginBody)},
+        {"no access token", ScriptedAnswer::json(200, R"({"token_type":"Bearer","expires_in":3600})")},
+        {"access token not a text", ScriptedAnswer::json(200, R"({"access_token":42})")},
+        {"body broken after the token", ScriptedAnswer::brokenGzip(200, loginBody)},
+        {"100,000 arrays deep", ScriptedAnswer::json(200, arraysDeep(100'000))},
     };
     for (const auto& [name, login] : logins) {
         SCOPED_TRACE(name);
         restart();
         const bool loggedIn = name == std::string_view("second 401");
-        saveAuthorizationDetails({std::nullopt, std::nullopt, "old-token", std::nullopt});
+        saveAuthorizationDetails({"Bearer", 60, "old-token", "old-refresh"});
+        const QByteArray storedBefore = settingsFile();
         apiService().answer(seasonPath, ScriptedAnswer::json(401, "{}"));
         apiService().answer(loginPath, login);
         const auto calls = requestSeason();
@@ -100,6 +123,9 @@ TEST_F(NetworkManagerTest, EveryFailedLoginOrSecond401EndsInOneLoggedCustomError
         ASSERT_TRUE(calls[0].error() && calls[0].error()->customError());
         EXPECT_EQ(*calls[0].error()->customError(), NetworkManager::requestFailedError());
         EXPECT_EQ(getAccessToken(), loggedIn ? "fresh-token" : "old-token");
+        if (!loggedIn) {
+            EXPECT_EQ(settingsFile(), storedBefore);
+        }
         EXPECT_EQ(apiService().requestCount(seasonPath), loggedIn ? 2 : 1);
         QStringList expected{seasonUrl, "refresh token called"};
         if (loggedIn)
@@ -128,7 +154,10 @@ TEST_F(NetworkManagerTest, AnswersThatAreNoRecordFailOnceAfterWhatCameIsPrinted)
         {"empty 200", ScriptedAnswer::json(200, ""), "service response data is nil", Kind::EmptyResponse, {}},
         {"invalid JSON", ScriptedAnswer::json(200, "{\"data\": [tru"), answerLine("{\"data\": [tru"), {}, {}},
         {"wrong shape", ScriptedAnswer::json(200, R"({"data":{"id":"t1"}})"), answerLine(R"({"data":{"id":"t1"}})"), {}, {}},
-        {"bad UTF-8", ScriptedAnswer::json(200, "\xFF"), answerLine("\xEF\xBF\xBD"), {}, {}},
+        // Each maximal ill-formed sequence prints as one U+FFFD.
+        {"bad UTF-8", ScriptedAnswer::json(200, "\xFFok\xE2\x82!"), answerLine("\xEF\xBF\xBDok\xEF\xBF\xBD!"), {}, {}},
+        {"nested past the limit", ScriptedAnswer::json(200, R"({"data":[],"x":)" + arraysDeep(600) + "}"),
+         answerLine(R"({"data":[],"x":)" + arraysDeep(600) + "}"), {}, {}},
     };
     client = std::make_shared<NetworkManager>(SessionConfiguration{300ms, 300ms});
     for (const Case& c : cases) {

@@ -30,6 +30,21 @@ TEST(TokenStore, ALoginReplacesTheStoredEntriesWholeAndSurvivesARelaunch)
     EXPECT_EQ(getAuthorizationData(), (QVariantMap{{"auth_access_token", QStringLiteral("second")}}));
 }
 
+TEST(TokenStore, TheSettingsFileIsCreatedOrNarrowedToItsOwnerAlone)
+{
+    const QString path = QSettings().fileName();
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    for (const std::optional<QFile::Permissions>& found :
+         {std::optional<QFile::Permissions>(), std::optional(ownerOnly | QFile::ReadGroup | QFile::ReadOther),
+          std::optional(ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther)}) {
+        SCOPED_TRACE(found ? int(*found) : -1);
+        found ? (void)QFile::setPermissions(path, *found) : (void)QFile::remove(path);
+        saveAuthorizationDetails(fullLogin);
+        EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), ownerOnly);
+        EXPECT_EQ(getAccessToken(), "eyJ0eXAi.first");
+    }
+}
+
 TEST(TokenStore, AStoredValueOfAnotherKindReadsAsNoTokenUntilTheNextLogin)
 {
     for (const QVariant& corrupted : {QVariant(QStringLiteral("not a dictionary")), QVariant(QStringList{"a", "b"}),

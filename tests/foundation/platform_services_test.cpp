@@ -1,6 +1,7 @@
 #include "platform/foundation/documents_directory.h"
 #include "platform/foundation/main_queue.h"
 #include "platform/foundation/user_defaults.h"
+#include "platform/foundation/utf8_text.h"
 #include "tests/support/loopback_service.h"
 
 #include <QDir>
@@ -44,6 +45,20 @@ TEST(DocumentsDirectory, IsCreatedWhenMissingAndAbsentWhenAFileStandsInItsPlace)
     blocker.close();
     EXPECT_EQ(documentsDirectory(), std::nullopt);
     QFile::remove(documents);
+}
+
+TEST(Utf8Text, EachMaximalIllFormedSequenceReadsAsOneReplacement)
+{
+    const std::pair<QByteArray, QString> rows[] = {
+        {"ok\xE2\x82!", u"ok\uFFFD!"_qs},                         // a sequence cut short
+        {"\xF0\x9F\x98", u"\uFFFD"_qs},                           // cut short at the end
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"_qs},               // a surrogate
+        {"\xC0\xAF\xF5\xFF", u"\uFFFD\uFFFD\uFFFD\uFFFD"_qs},    // overlong, out-of-range bytes
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"_qs},    // past U+10FFFF
+        {"\xEF\xBB\xBF\xC3\xA9\xF0\x9F\x98\x80\xEF\xBB\xBF", u"\u00E9\U0001F600\uFEFF"_qs}, // only a leading BOM goes
+    };
+    for (const auto& [bytes, text] : rows)
+        EXPECT_EQ(utf8Text(bytes), text) << bytes.toHex(' ').toStdString();
 }
 
 TEST(MainQueue, BlocksRunLaterInTheOrderOfTheirDelays)

@@ -29,6 +29,13 @@ DataResponse<T> fetch(Session& session, const QString& url, const HttpHeaders& h
     return calls->empty() ? DataResponse<T>{{}, {}, HttpError{}} : calls->front();
 }
 
+// `depth` arrays or objects, each inside the one before.
+QByteArray nested(int depth, bool objects = false)
+{
+    return objects ? QByteArray(R"({"a":)").repeated(depth) + "1" + QByteArray(depth, '}')
+                   : QByteArray(depth, '[') + QByteArray(depth, ']');
+}
+
 std::optional<Kind> errorKind(const auto& response)
 {
     return response.error() ? std::optional<Kind>(response.error()->kind) : std::nullopt;
@@ -96,6 +103,12 @@ TEST(Session, DataAndJsonHandlersReadTheSameBodyDifferently)
         {"bad UTF-8", ScriptedAnswer::json(200, "\"\xFF\""), {}, Kind::InvalidJson, {}},
         {"empty 200", ScriptedAnswer::json(200, ""), Kind::EmptyResponse, Kind::EmptyResponse, {}},
         {"empty 204", ScriptedAnswer::json(204, ""), {}, {}, nullptr},
+        // Nesting deeper than the limit is refused before anything recurses over it.
+        {"100,000 arrays deep", ScriptedAnswer::json(200, nested(100'000)), {}, Kind::InvalidJson, {}},
+        {"objects one past the limit", ScriptedAnswer::json(200, nested(513, true)), {}, Kind::InvalidJson, {}},
+        {"arrays at the limit", ScriptedAnswer::json(200, nested(512)), {}, {}, nlohmann::json::parse(nested(512))},
+        {"brackets inside a text", ScriptedAnswer::json(200, R"(["\"[)" + nested(600) + R"("])"), {}, {},
+         nlohmann::json::parse(R"(["\"[)" + nested(600) + R"("])")},
     };
     LoopbackService service;
     Session session(quick);
@@ -109,6 +122,23 @@ TEST(Session, DataAndJsonHandlersReadTheSameBodyDifferently)
             EXPECT_EQ(*json.value(), c.json);
         }
         EXPECT_EQ(json.data, c.answer.body.isEmpty() ? std::nullopt : std::optional(c.answer.body));
+    }
+}
+
+// A transfer that fails after the status arrived is a failure, not an answer, whatever the status
+// and whatever bytes came before the failure.
+TEST(Session, ABodyThatCannotBeDecompressedFailsTheTransfer)
+{
+    LoopbackService service;
+    Session session(quick);
+    for (int status : {200, 404}) {
+        SCOPED_TRACE(status);
+        service.answer("/gz", ScriptedAnswer::brokenGzip(status, R"({"a":1})"));
+        const auto data = fetch<QByteArray>(session, service.url("gz"));
+        const auto json = fetch<nlohmann::json>(session, service.url("gz"));
+        EXPECT_EQ(errorKind(data), Kind::TransferFailed);
+        EXPECT_EQ(errorKind(json), Kind::TransferFailed);
+        EXPECT_EQ(json.statusCode(), status);
     }
 }
 
@@ -133,6 +163,11 @@ TEST(Session, RedirectsStayWithinTheOrigin)
     EXPECT_EQ(errorKind(away), Kind::RedirectRefused);
     EXPECT_EQ(away.statusCode(), 302);
     EXPECT_EQ(other.requestCount(), 0);
+
+    first.answer("/loop", ScriptedAnswer::json(302, "").withHeader("Location", first.url("loop").toUtf8()));
+    const auto loop = fetch<QByteArray>(session, first.url("loop"));
+    EXPECT_EQ(errorKind(loop), Kind::TooManyRedirects);
+    EXPECT_TRUE(loop.error() && loop.error()->description.contains("too many redirects")) << loop.error()->description.toStdString();
 }
 
 TEST(Session, OversizedBodiesFailClearly)

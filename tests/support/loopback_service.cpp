@@ -130,6 +130,22 @@ ScriptedAnswer ScriptedAnswer::silent()
     return answer;
 }
 
+ScriptedAnswer ScriptedAnswer::brokenGzip(int status, const QByteArray& content)
+{
+    // A gzip header, then `content` in stored (uncompressed) deflate blocks, none of them the last.
+    QByteArray body("\x1f\x8b\x08\0\0\0\0\0\0\xff", 10);
+    for (qsizetype at = 0; at < content.size(); at += 0xFFFF) {
+        const QByteArray block = content.mid(at, 0xFFFF);
+        const auto length = quint16(block.size());
+        const char header[] = {0, char(length & 0xFF), char(length >> 8), char(~length & 0xFF), char((~length >> 8) & 0xFF)};
+        body += QByteArray(header, sizeof header) + block;
+    }
+    ScriptedAnswer answer = json(status, body).withHeader("Content-Encoding", "gzip");
+    answer.tail = "\xff\xff\xff"; // a block of a kind that does not exist
+    answer.tailDelay = std::chrono::milliseconds(50);
+    return answer;
+}
+
 ScriptedAnswer ScriptedAnswer::after(std::chrono::milliseconds wait) &&
 {
     delay = wait;
@@ -311,7 +327,7 @@ void LoopbackService::send(QTcpSocket* socket, const ScriptedAnswer& answer)
     for (const auto& [name, value] : answer.headers)
         bytes += name + ": " + value + "\r\n";
     if (!namesHeader(answer.headers, "Content-Length") && !namesHeader(answer.headers, "Transfer-Encoding"))
-        bytes += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+        bytes += "Content-Length: " + QByteArray::number(answer.body.size() + answer.tail.size()) + "\r\n";
     bytes += "\r\n";
     if (answer.ending == Ending::TruncatedBody) {
         bytes += answer.body.left(answer.bodyBytesSent);
@@ -326,6 +342,8 @@ void LoopbackService::send(QTcpSocket* socket, const ScriptedAnswer& answer)
     }
     bytes += answer.body;
     socket->write(bytes);
+    if (!answer.tail.isEmpty())
+        QTimer::singleShot(answer.tailDelay, socket, [socket, tail = answer.tail] { socket->write(tail); });
 }
 
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)

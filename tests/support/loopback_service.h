@@ -59,6 +59,8 @@ struct ScriptedAnswer {
     qsizetype bodyBytesSent = 0; // for TruncatedBody
     std::chrono::milliseconds byteInterval{0}; // for Complete: when set, the body trickles out
                                                // one byte per interval after the headers
+    QByteArray tail{};                  // for Complete: more body bytes, sent after tailDelay
+    std::chrono::milliseconds tailDelay{0};
     // Content-Length is added unless `headers` names it or Transfer-Encoding (then the
     // body must be given in that encoding).
 
@@ -67,6 +69,9 @@ struct ScriptedAnswer {
     static ScriptedAnswer truncated(int status, QByteArray body, qsizetype bodyBytesSent);
     static ScriptedAnswer dropped();
     static ScriptedAnswer silent();
+    // "Content-Encoding: gzip" whose body inflates to `content`, then, a moment later, goes on
+    // with bytes that are no deflate data at all.
+    static ScriptedAnswer brokenGzip(int status, const QByteArray& content);
     // Fluent modifiers for the common extras.
     ScriptedAnswer after(std::chrono::milliseconds wait) &&;
     ScriptedAnswer withHeader(QByteArray name, QByteArray value) &&;

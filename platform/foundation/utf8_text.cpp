@@ -1,0 +1,58 @@
+#include "platform/foundation/utf8_text.h"
+
+namespace lanterncrest {
+
+QString utf8Text(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QString text(bytes.size(), Qt::Uninitialized); // never more UTF-16 units than bytes
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype at = 0; at < size;) {
+        const unsigned char lead = in[at];
+        if (lead < 0x80) {
+            *out++ = lead;
+            ++at;
+            continue;
+        }
+        // How long a sequence this byte starts, and where its second byte must lie (the table
+        // of well-formed UTF-8 in the Unicode standard: no overlong forms, no surrogates,
+        // nothing past U+10FFFF).
+        int length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        }
+        char32_t code = lead & (0x7F >> length);
+        int taken = 1;
+        for (; taken < length && at + taken < size; ++taken) {
+            const unsigned char next = in[at + taken];
+            if (next < (taken == 1 ? low : 0x80) || next > (taken == 1 ? high : 0xBF))
+                break;
+            code = (code << 6) | (next & 0x3F);
+        }
+        at += taken; // a bad lead byte alone, or the well-formed start of a sequence cut short
+        if (length == 0 || taken < length) {
+            *out++ = u'\uFFFD';
+        } else if (code > 0xFFFF) {
+            *out++ = QChar::highSurrogate(code);
+            *out++ = QChar::lowSurrogate(code);
+        } else {
+            *out++ = char16_t(code);
+        }
+    }
+    text.truncate(out - reinterpret_cast<char16_t*>(text.data()));
+    return text;
+}
+
+} // namespace lanterncrest
