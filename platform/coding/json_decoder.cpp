@@ -58,20 +58,30 @@ bool JSONDecoder::decodeDocument(std::string_view bytes, DecodingError& error, D
   if (bytes.starts_with(byteOrderMark)) {  // simdjson refuses it
     bytes.remove_prefix(byteOrderMark.size());
   }
-  if (!nestsWithinLimit(bytes)) {
+  // simdjson builds its document without recursing, so its own depth limit refuses a text
+  // that nests too deep at no extra cost.
+  ParserLease lease;
+  simdjson::dom::parser& parser = lease.parser();
+  simdjson::error_code failure = simdjson::SUCCESS;
+  if (parser.max_depth() != maximumJsonNesting) {
+    failure = parser.allocate(bytes.size(), maximumJsonNesting);
+  }
+  simdjson::dom::element root;
+  if (failure == simdjson::SUCCESS) {
+    failure = parser.parse(bytes.data(), bytes.size()).get(root);
+  }
+  if (failure == simdjson::DEPTH_ERROR) {
     error = DecodingError(DecodingError::Kind::dataCorrupted, {},
                           "The given data was not valid JSON: it nests deeper than " +
                               std::to_string(maximumJsonNesting) + " levels.");
     return false;
   }
-  ParserLease lease;
-  const simdjson::simdjson_result<simdjson::dom::element> root = lease.parser().parse(bytes.data(), bytes.size());
-  if (root.error() != simdjson::SUCCESS) {
+  if (failure != simdjson::SUCCESS) {
     error = DecodingError(DecodingError::Kind::dataCorrupted, {},
-                          std::string("The given data was not valid JSON: ") + simdjson::error_message(root.error()));
+                          std::string("The given data was not valid JSON: ") + simdjson::error_message(failure));
     return false;
   }
-  return decodeRoot(context, Decoder(root.value_unsafe(), nullptr, &error));
+  return decodeRoot(context, Decoder(root, nullptr, &error));
 }
 
 }  // namespace lanterncrest
