@@ -93,7 +93,11 @@ class SquadWriter {
   }
   void integer(std::string& out, std::string_view name, std::uint32_t value) {
     key(out, name);
-    out += wrongKind() ? "\"" + std::to_string(value) + "\"," : std::to_string(value) + ",";
+    const char* quote = wrongKind() ? "\"" : "";
+    out += quote;
+    out += std::to_string(value);
+    out += quote;
+    out += ',';
   }
   void decimal(std::string& out, std::string_view name, std::string_view value) {
     key(out, name);
