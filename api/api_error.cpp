@@ -5,17 +5,17 @@
 namespace lanterncrest {
 
 ApiError::ApiError(HttpError error)
-    : error_(std::move(error))
+    : m_error(std::move(error))
 {
 }
 
 ApiError::ApiError(CustomError error)
-    : error_(std::move(error))
+    : m_error(std::move(error))
 {
 }
 
 ApiError::ApiError(DecodingFailure failure)
-    : error_(std::move(failure))
+    : m_error(std::move(failure))
 {
 }
 
@@ -30,7 +30,7 @@ QString ApiError::localizedDescription() const
         return http->localizedDescription();
     if (const CustomError* custom = customError())
         return custom->localizedDescription();
-    return std::get<DecodingFailure>(error_).description;
+    return std::get<DecodingFailure>(m_error).description;
 }
 
 QString ApiError::rendering() const

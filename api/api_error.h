@@ -20,7 +20,7 @@ public:
     // The answer did not decode into the expected record; `description` says where and why.
     static ApiError decoding(QString description);
 
-    Kind kind() const { return static_cast<Kind>(error_.index()); }
+    Kind kind() const { return static_cast<Kind>(m_error.index()); }
     // One line for a person: the HTTP error's or the decoder's description, a CustomError's
     // _description.
     QString localizedDescription() const;
@@ -29,8 +29,8 @@ public:
     QString rendering() const;
 
     // The error carried, or nullptr when it is of another kind.
-    const HttpError* httpError() const { return std::get_if<HttpError>(&error_); }
-    const CustomError* customError() const { return std::get_if<CustomError>(&error_); }
+    const HttpError* httpError() const { return std::get_if<HttpError>(&m_error); }
+    const CustomError* customError() const { return std::get_if<CustomError>(&m_error); }
 
 private:
     struct DecodingFailure {
@@ -38,7 +38,7 @@ private:
     };
     explicit ApiError(DecodingFailure failure);
 
-    std::variant<HttpError, DecodingFailure, CustomError> error_;
+    std::variant<HttpError, DecodingFailure, CustomError> m_error;
 };
 
 } // namespace lanterncrest

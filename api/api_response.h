@@ -16,21 +16,21 @@ public:
     static ApiResponse success(T value) { return ApiResponse(std::in_place_index<0>, std::move(value)); }
     static ApiResponse failure(ApiError error) { return ApiResponse(std::in_place_index<1>, std::move(error)); }
 
-    bool isSuccess() const { return result_.index() == 0; }
+    bool isSuccess() const { return m_result.index() == 0; }
     // The value of a success, or nullptr for a failure.
-    const T* value() const { return std::get_if<0>(&result_); }
-    T* value() { return std::get_if<0>(&result_); }
+    const T* value() const { return std::get_if<0>(&m_result); }
+    T* value() { return std::get_if<0>(&m_result); }
     // The error of a failure, or nullptr for a success.
-    const ApiError* error() const { return std::get_if<1>(&result_); }
+    const ApiError* error() const { return std::get_if<1>(&m_result); }
 
 private:
     template <std::size_t Index, typename Arg>
     ApiResponse(std::in_place_index_t<Index> index, Arg&& arg)
-        : result_(index, std::forward<Arg>(arg))
+        : m_result(index, std::forward<Arg>(arg))
     {
     }
 
-    std::variant<T, ApiError> result_;
+    std::variant<T, ApiError> m_result;
 };
 
 } // namespace lanterncrest

@@ -7,10 +7,10 @@
 namespace lanterncrest {
 
 NetworkAPI::NetworkAPI(Case kind, Parameters parameters, QString first, QString second)
-    : case_(kind)
-    , parameters_(parameters.is_object() ? std::move(parameters) : Parameters::object())
-    , first_(std::move(first))
-    , second_(std::move(second))
+    : m_case(kind)
+    , m_parameters(parameters.is_object() ? std::move(parameters) : Parameters::object())
+    , m_first(std::move(first))
+    , m_second(std::move(second))
 {
 }
 
@@ -30,9 +30,9 @@ NetworkAPI NetworkAPI::getPlayersListing() { return {Case::getPlayersListing, {}
 
 QString NetworkAPI::path() const
 {
-    switch (case_) {
+    switch (m_case) {
     case Case::refreshToken: return QStringLiteral("v1/clients/web/admin/login");
-    case Case::findPlayerById: return QStringLiteral("v1/players/") + percentEncodedPathSegment(first_);
+    case Case::findPlayerById: return QStringLiteral("v1/players/") + percentEncodedPathSegment(m_first);
     case Case::getPlayerAssitsList: return QStringLiteral("v1/player-assists-list");
     case Case::getPlayerCoaches: return QStringLiteral("v1/player-coaches");
     case Case::getPlayerGoals: return QStringLiteral("v1/player-goals");
@@ -42,10 +42,10 @@ QString NetworkAPI::path() const
     case Case::getPlayerVsPlayer: return QStringLiteral("v1/players-head-to-head");
     case Case::getPlayerTeamAgainst: return QStringLiteral("v1/player-against-teams");
     case Case::getSeasonTeams:
-        return QStringLiteral("v1/seasons/") + percentEncodedPathSegment(first_) + QStringLiteral("/teams");
+        return QStringLiteral("v1/seasons/") + percentEncodedPathSegment(m_first) + QStringLiteral("/teams");
     case Case::getTeamPlayers:
-        return QStringLiteral("v1/team-players-in-current-season?id=") + percentEncodedQueryValue(first_)
-            + QStringLiteral("&season_id=") + percentEncodedQueryValue(second_);
+        return QStringLiteral("v1/team-players-in-current-season?id=") + percentEncodedQueryValue(m_first)
+            + QStringLiteral("&season_id=") + percentEncodedQueryValue(m_second);
     case Case::getPlayersListing: return QStringLiteral("v1/korvex-players");
     }
     Q_UNREACHABLE();
@@ -58,17 +58,17 @@ QString NetworkAPI::url() const
 
 HttpMethod NetworkAPI::method() const
 {
-    return case_ == Case::refreshToken ? HttpMethod::Post : HttpMethod::Get;
+    return m_case == Case::refreshToken ? HttpMethod::Post : HttpMethod::Get;
 }
 
 ParameterEncoding NetworkAPI::encoding() const
 {
-    return case_ == Case::refreshToken ? ParameterEncoding::Json : ParameterEncoding::Url;
+    return m_case == Case::refreshToken ? ParameterEncoding::Json : ParameterEncoding::Url;
 }
 
 NetworkAPI::Parameters NetworkAPI::parameters() const
 {
-    switch (case_) {
+    switch (m_case) {
     case Case::refreshToken:
         return {{"email", ApiConfiguration::serviceAccountEmail().toStdString()},
                 {"password", ApiConfiguration::serviceAccountPassword().toStdString()}};
@@ -78,7 +78,7 @@ NetworkAPI::Parameters NetworkAPI::parameters() const
     case Case::getPlayersListing:
         return Parameters::object();
     default:
-        return parameters_;
+        return m_parameters;
     }
 }
 

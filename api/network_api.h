@@ -48,7 +48,7 @@ public:
     static NetworkAPI getTeamPlayers(const QString& teamId, const QString& seasonId);
     static NetworkAPI getPlayersListing();
 
-    Case kind() const { return case_; }
+    Case kind() const { return m_case; }
 
     // The path below the base URL, e.g. "v1/seasons/4jgw0ek6ajq3m5ya/teams".
     QString path() const;
@@ -67,10 +67,10 @@ public:
 private:
     NetworkAPI(Case kind, Parameters parameters, QString first = {}, QString second = {});
 
-    Case case_;
-    Parameters parameters_;
-    QString first_;  // playerId, seasonId, or teamId
-    QString second_; // seasonId of getTeamPlayers
+    Case m_case;
+    Parameters m_parameters;
+    QString m_first;  // playerId, seasonId, or teamId
+    QString m_second; // seasonId of getTeamPlayers
 };
 
 } // namespace lanterncrest

@@ -61,37 +61,37 @@ bool resetPeak() {
 class ChunkedServer {
  public:
   ChunkedServer() {
-    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 || ::listen(listener_, 4) != 0 ||
-        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    if (::bind(m_listener, reinterpret_cast<sockaddr*>(&address), length) != 0 || ::listen(m_listener, 4) != 0 ||
+        ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
       return;
     }
-    port_ = ntohs(address.sin_port);
-    thread_ = std::thread([this] { serve(); });
+    m_port = ntohs(address.sin_port);
+    m_thread = std::thread([this] { serve(); });
   }
   ~ChunkedServer() {
-    ::shutdown(listener_, SHUT_RDWR);
-    ::close(listener_);
-    if (thread_.joinable()) {
-      thread_.join();
+    ::shutdown(m_listener, SHUT_RDWR);
+    ::close(m_listener);
+    if (m_thread.joinable()) {
+      m_thread.join();
     }
   }
   ChunkedServer(const ChunkedServer&) = delete;
   ChunkedServer& operator=(const ChunkedServer&) = delete;
 
-  QString url() const { return QStringLiteral("http://127.0.0.1:%1/big").arg(port_); }
-  bool isListening() const { return port_ != 0; }
+  QString url() const { return QStringLiteral("http://127.0.0.1:%1/big").arg(m_port); }
+  bool isListening() const { return m_port != 0; }
 
  private:
   void serve() {
     const std::string piece(pieceSize, 'x');
     char sizeLine[32];
     const int sizeLength = std::snprintf(sizeLine, sizeof sizeLine, "%zx\r\n", piece.size());
-    for (int client; (client = ::accept(listener_, nullptr, nullptr)) >= 0; ::close(client)) {
+    for (int client; (client = ::accept(m_listener, nullptr, nullptr)) >= 0; ::close(client)) {
       std::string request;
       char buffer[4096];
       for (ssize_t got; request.find("\r\n\r\n") == std::string::npos &&
@@ -120,9 +120,9 @@ class ChunkedServer {
     return true;
   }
 
-  int listener_ = -1;
-  quint16 port_ = 0;
-  std::thread thread_;
+  int m_listener = -1;
+  quint16 m_port = 0;
+  std::thread m_thread;
 };
 
 double worstPeakOverCap = 0;

@@ -62,60 +62,60 @@ QByteArray teamsAnswer(int count, qsizetype firstNameBytes = 0) {
 class FirstFrame : public QObject {
  public:
   FirstFrame() {
-    previousSink_ = Console::setSink([this](const QString& line) {
+    m_previousSink = Console::setSink([this](const QString& line) {
       if (line.endsWith(QLatin1String(teamsPath()))) {
-        asked_ = true;
-      } else if (asked_ && arrived_ < 0) {
-        arrived_ = clock_.nsecsElapsed();
+        m_asked = true;
+      } else if (m_asked && m_arrived < 0) {
+        m_arrived = m_clock.nsecsElapsed();
       }
     });
     QCoreApplication::instance()->installEventFilter(this);
-    clock_.start();
+    m_clock.start();
   }
   ~FirstFrame() override {
     QCoreApplication::instance()->removeEventFilter(this);
-    Console::setSink(std::move(previousSink_));
+    Console::setSink(std::move(m_previousSink));
   }
 
   // Seconds from the answer to the frame, or why there are none.
   std::variant<double, const char*> measure(std::chrono::seconds timeout) {
-    window_.resize(375, 667);
-    window_.setRootViewController(screen_);
-    window_.show();
-    test::waitUntil([this] { return drawn_ >= 0; }, timeout);
-    if (arrived_ < 0) {
+    m_window.resize(375, 667);
+    m_window.setRootViewController(m_screen);
+    m_window.show();
+    test::waitUntil([this] { return m_drawn >= 0; }, timeout);
+    if (m_arrived < 0) {
       return "the client printed no line when the answer arrived";
     }
-    if (drawn_ < 0) {
+    if (m_drawn < 0) {
       return "no frame with team cards in time";
     }
-    return double(drawn_ - arrived_) / 1e9;
+    return double(m_drawn - m_arrived) / 1e9;
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && arrived_ >= 0 && !frameSeen_ && isCard(watched)) {
-      frameSeen_ = true;
+    if (event->type() == QEvent::Paint && m_arrived >= 0 && !m_frameSeen && isCard(watched)) {
+      m_frameSeen = true;
       QMetaObject::invokeMethod(
-          this, [this] { drawn_ = clock_.nsecsElapsed(); }, Qt::QueuedConnection);
+          this, [this] { m_drawn = m_clock.nsecsElapsed(); }, Qt::QueuedConnection);
     }
     return false;
   }
 
  private:
   bool isCard(QObject* watched) const {
-    const CollectionView* grid = screen_->teamsCollectionView();
+    const CollectionView* grid = m_screen->teamsCollectionView();
     return grid && watched->parent() == grid->viewport();
   }
 
-  QElapsedTimer clock_;
-  Console::Sink previousSink_;
-  std::shared_ptr<SeasonTeamsViewController> screen_ = SeasonTeamsViewController::viewController();
-  NavigationController window_;
-  bool asked_ = false;
-  bool frameSeen_ = false;
-  qint64 arrived_ = -1;
-  qint64 drawn_ = -1;
+  QElapsedTimer m_clock;
+  Console::Sink m_previousSink;
+  std::shared_ptr<SeasonTeamsViewController> m_screen = SeasonTeamsViewController::viewController();
+  NavigationController m_window;
+  bool m_asked = false;
+  bool m_frameSeen = false;
+  qint64 m_arrived = -1;
+  qint64 m_drawn = -1;
 };
 
 test::LoopbackService* service = nullptr;

@@ -44,17 +44,17 @@ class Grid {
       for (int i = 0; i < images; ++i) {
         const QByteArray path = '/' + QByteArray::number(side) + '/' + QByteArray::number(i) + ".png";
         const QByteArray png = test::flatPng(QColor::fromHsv(i * 18, 200, 200), {side, side});
-        service_.answer(path, test::ScriptedAnswer::text(200, png).withHeader("Content-Type", "image/png"));
+        m_service.answer(path, test::ScriptedAnswer::text(200, png).withHeader("Content-Type", "image/png"));
       }
     }
-    auto* layout = new QGridLayout(&window_);
+    auto* layout = new QGridLayout(&m_window);
     for (int i = 0; i < images; ++i) {
-      auto* view = new ImageView(&window_);
+      auto* view = new ImageView(&m_window);
       view->setFixedSize(viewSize);
       layout->addWidget(view, i / columns, i % columns);
-      views_.push_back(view);
+      m_views.push_back(view);
     }
-    window_.show();
+    m_window.show();
   }
 
   struct Peaks {
@@ -72,15 +72,15 @@ class Grid {
     int ended = 0;
     Peaks peak;
     for (int i = 0; i < images; ++i) {
-      const QString url = service_.url(QStringLiteral("%1/%2.png").arg(side).arg(i));
-      loader.setImage(views_[i], url, QString(), [&](bool) {
+      const QString url = m_service.url(QStringLiteral("%1/%2.png").arg(side).arg(i));
+      loader.setImage(m_views[i], url, QString(), [&](bool) {
         ++ended;
         peak.decoded = std::max(peak.decoded, heldBytes());
         peak.heap = std::max(peak.heap, heapInUse() - heapBefore);
       });
     }
     test::waitUntil([&] { return ended == images; }, std::chrono::minutes(2));
-    for (ImageView* view : views_) view->setImage(QPixmap());
+    for (ImageView* view : m_views) view->setImage(QPixmap());
     if (ended != images) return std::nullopt;
     return peak;
   }
@@ -94,7 +94,7 @@ class Grid {
   qint64 heldBytes() const {
     std::set<qint64> counted;
     qint64 bytes = 0;
-    for (const ImageView* view : views_) {
+    for (const ImageView* view : m_views) {
       const QPixmap& image = view->image();
       if (!image.isNull() && counted.insert(image.cacheKey()).second)
         bytes += qint64(image.width()) * image.height() * image.depth() / 8;
@@ -102,9 +102,9 @@ class Grid {
     return bytes;
   }
 
-  test::LoopbackService service_;
-  QWidget window_;
-  std::vector<ImageView*> views_;
+  test::LoopbackService m_service;
+  QWidget m_window;
+  std::vector<ImageView*> m_views;
 };
 
 Grid* grid = nullptr;

@@ -17,7 +17,7 @@ class MedianCollector : public benchmark::ConsoleReporter {
  public:
   enum class Clock { Cpu, Reported };
 
-  explicit MedianCollector(Clock clock) : clock_(clock) {
+  explicit MedianCollector(Clock clock) : m_clock(clock) {
     SetOutputStream(&std::cerr);
     SetErrorStream(&std::cerr);
   }
@@ -25,8 +25,8 @@ class MedianCollector : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        medians_[run.run_name.function_name] =
-            clock_ == Clock::Cpu ? run.GetAdjustedCPUTime() : run.GetAdjustedRealTime();
+        m_medians[run.run_name.function_name] =
+            m_clock == Clock::Cpu ? run.GetAdjustedCPUTime() : run.GetAdjustedRealTime();
       }
     }
     ConsoleReporter::ReportRuns(runs);
@@ -34,16 +34,16 @@ class MedianCollector : public benchmark::ConsoleReporter {
 
   // Prints "name: X", the median of `over` divided by that of `under`, when both ran.
   void printRatio(const char* name, const std::string& over, const std::string& under) const {
-    const auto a = medians_.find(over);
-    const auto b = medians_.find(under);
-    if (a != medians_.end() && b != medians_.end() && b->second > 0) {
+    const auto a = m_medians.find(over);
+    const auto b = m_medians.find(under);
+    if (a != m_medians.end() && b != m_medians.end() && b->second > 0) {
       std::printf("%s: %.3f\n", name, a->second / b->second);
     }
   }
 
  private:
-  Clock clock_;
-  std::map<std::string, double> medians_;
+  Clock m_clock;
+  std::map<std::string, double> m_medians;
 };
 
 }  // namespace lanterncrest::bench

@@ -13,12 +13,12 @@ namespace lanterncrest {
 template <class T>
 class SafeProcess {
  public:
-  explicit SafeProcess(const Decoder& decoder) { coding_detail::decodeIntoSlot(decoder.discardingErrors(), value_); }
+  explicit SafeProcess(const Decoder& decoder) { coding_detail::decodeIntoSlot(decoder.discardingErrors(), m_value); }
 
-  const std::optional<T>& value() const noexcept { return value_; }
+  const std::optional<T>& value() const noexcept { return m_value; }
 
  private:
-  std::optional<T> value_;
+  std::optional<T> m_value;
 };
 
 }  // namespace lanterncrest

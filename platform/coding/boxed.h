@@ -14,45 +14,45 @@ class Boxed {
  public:
   Boxed() noexcept = default;
   Boxed(std::nullopt_t) noexcept {}
-  Boxed(T value) : value_(std::make_unique<T>(std::move(value))) {}
-  Boxed(const Boxed& other) : value_(other.value_ ? std::make_unique<T>(*other.value_) : nullptr) {}
+  Boxed(T value) : m_value(std::make_unique<T>(std::move(value))) {}
+  Boxed(const Boxed& other) : m_value(other.m_value ? std::make_unique<T>(*other.m_value) : nullptr) {}
   Boxed(Boxed&&) noexcept = default;
   Boxed& operator=(const Boxed& other) {
     if (this != &other) {
-      value_ = other.value_ ? std::make_unique<T>(*other.value_) : nullptr;
+      m_value = other.m_value ? std::make_unique<T>(*other.m_value) : nullptr;
     }
     return *this;
   }
   Boxed& operator=(Boxed&&) noexcept = default;
   ~Boxed() = default;
 
-  bool has_value() const noexcept { return value_ != nullptr; }
+  bool has_value() const noexcept { return m_value != nullptr; }
   explicit operator bool() const noexcept { return has_value(); }
 
-  T& operator*() noexcept { return *value_; }
-  const T& operator*() const noexcept { return *value_; }
-  T* operator->() noexcept { return value_.get(); }
-  const T* operator->() const noexcept { return value_.get(); }
+  T& operator*() noexcept { return *m_value; }
+  const T& operator*() const noexcept { return *m_value; }
+  T* operator->() noexcept { return m_value.get(); }
+  const T* operator->() const noexcept { return m_value.get(); }
 
   T& value() {
-    if (!value_) {
+    if (!m_value) {
       throw std::bad_optional_access();
     }
-    return *value_;
+    return *m_value;
   }
   const T& value() const {
-    if (!value_) {
+    if (!m_value) {
       throw std::bad_optional_access();
     }
-    return *value_;
+    return *m_value;
   }
 
   template <class... Args>
   T& emplace(Args&&... args) {
-    value_ = std::make_unique<T>(std::forward<Args>(args)...);
-    return *value_;
+    m_value = std::make_unique<T>(std::forward<Args>(args)...);
+    return *m_value;
   }
-  void reset() noexcept { value_.reset(); }
+  void reset() noexcept { m_value.reset(); }
 
   friend bool operator==(const Boxed& a, const Boxed& b) {
     return a.has_value() == b.has_value() && (!a.has_value() || *a == *b);
@@ -60,7 +60,7 @@ class Boxed {
   friend bool operator==(const Boxed& a, std::nullopt_t) noexcept { return !a.has_value(); }
 
  private:
-  std::unique_ptr<T> value_;
+  std::unique_ptr<T> m_value;
 };
 
 }  // namespace lanterncrest

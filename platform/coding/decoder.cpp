@@ -51,7 +51,7 @@ std::string numberText(const simdjson::dom::element& value) {
 
 std::vector<CodingPathComponent> Decoder::codingPath() const {
   std::vector<CodingPathComponent> path;
-  for (const CodingPathNode* step = path_; step != nullptr; step = step->parent) {
+  for (const CodingPathNode* step = m_path; step != nullptr; step = step->parent) {
     if (step->isIndex) {
       path.push_back({{}, step->index});
     } else {
@@ -67,20 +67,20 @@ void Decoder::report(DecodingError::Kind kind, std::string_view expected, std::s
   std::string text;
   switch (kind) {
     case DecodingError::Kind::typeMismatch:
-      text = "Expected to decode " + std::string(expected) + " but found " + std::string(kindOf(value_)) + " instead.";
+      text = "Expected to decode " + std::string(expected) + " but found " + std::string(kindOf(m_value)) + " instead.";
       break;
     case DecodingError::Kind::valueNotFound:
       text = "Expected " + std::string(expected) + " but found null instead.";
       break;
     case DecodingError::Kind::dataCorrupted:
-      text = "The number " + numberText(value_) + " does not fit in " + std::string(expected) + ".";
+      text = "The number " + numberText(m_value) + " does not fit in " + std::string(expected) + ".";
       break;
     case DecodingError::Kind::keyNotFound:
       path.push_back({std::string(key), std::nullopt});
       text = "No value associated with the key \"" + std::string(key) + "\".";
       break;
   }
-  *errors_ = DecodingError(kind, std::move(path), std::move(text));
+  *m_errors = DecodingError(kind, std::move(path), std::move(text));
 }
 
 }  // namespace lanterncrest

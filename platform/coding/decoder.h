@@ -34,18 +34,18 @@ struct CodingPathNode {
 class LANTERNCREST_EXPORT Decoder {
  public:
   Decoder(simdjson::dom::element value, const CodingPathNode* path, DecodingError* errors) noexcept
-      : value_(value), path_(path), errors_(errors) {}
+      : m_value(value), m_path(path), m_errors(errors) {}
 
-  const simdjson::dom::element& value() const noexcept { return value_; }
-  const CodingPathNode* pathNode() const noexcept { return path_; }
-  bool collectsErrors() const noexcept { return errors_ != nullptr; }
+  const simdjson::dom::element& value() const noexcept { return m_value; }
+  const CodingPathNode* pathNode() const noexcept { return m_path; }
+  bool collectsErrors() const noexcept { return m_errors != nullptr; }
 
   // The decoder of a value below this one, reached by `step`.
   Decoder child(simdjson::dom::element value, const CodingPathNode* step) const noexcept {
-    return Decoder(value, step, errors_);
+    return Decoder(value, step, m_errors);
   }
   // The same value, read by someone who will discard any failure.
-  Decoder discardingErrors() const noexcept { return Decoder(value_, path_, nullptr); }
+  Decoder discardingErrors() const noexcept { return Decoder(m_value, m_path, nullptr); }
 
   std::vector<CodingPathComponent> codingPath() const;
 
@@ -57,40 +57,40 @@ class LANTERNCREST_EXPORT Decoder {
   // Each describes a failure of this value, when errors are collected, and returns false.
   // `expected` names what was asked for: "a string", "an object"...
   bool typeMismatch(std::string_view expected) const {
-    if (errors_ != nullptr) {
+    if (m_errors != nullptr) {
       report(DecodingError::Kind::typeMismatch, expected, {});
     }
     return false;
   }
   bool valueNotFound(std::string_view expected) const {
-    if (errors_ != nullptr) {
+    if (m_errors != nullptr) {
       report(DecodingError::Kind::valueNotFound, expected, {});
     }
     return false;
   }
   bool numberDoesNotFit(std::string_view expected) const {
-    if (errors_ != nullptr) {
+    if (m_errors != nullptr) {
       report(DecodingError::Kind::dataCorrupted, expected, {});
     }
     return false;
   }
   bool keyNotFound(std::string_view key) const {
-    if (errors_ != nullptr) {
+    if (m_errors != nullptr) {
       report(DecodingError::Kind::keyNotFound, {}, key);
     }
     return false;
   }
   // A value of another kind than `expected` fails as a type mismatch, null as a missing value.
   bool wrongKind(std::string_view expected) const {
-    return value_.is_null() ? valueNotFound(expected) : typeMismatch(expected);
+    return m_value.is_null() ? valueNotFound(expected) : typeMismatch(expected);
   }
 
  private:
   [[gnu::cold]] void report(DecodingError::Kind kind, std::string_view expected, std::string_view key) const;
 
-  simdjson::dom::element value_;
-  const CodingPathNode* path_;
-  DecodingError* errors_;
+  simdjson::dom::element m_value;
+  const CodingPathNode* m_path;
+  DecodingError* m_errors;
 };
 
 namespace coding_detail {

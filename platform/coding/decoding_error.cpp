@@ -5,11 +5,11 @@
 namespace lanterncrest {
 
 DecodingError::DecodingError(Kind kind, std::vector<CodingPathComponent> codingPath, std::string debugDescription)
-    : kind_(kind), codingPath_(std::move(codingPath)), debugDescription_(std::move(debugDescription)) {}
+    : m_kind(kind), m_codingPath(std::move(codingPath)), m_debugDescription(std::move(debugDescription)) {}
 
 std::string DecodingError::codingPathText() const {
   std::string text;
-  for (const CodingPathComponent& component : codingPath_) {
+  for (const CodingPathComponent& component : m_codingPath) {
     if (component.index) {
       text += '[' + std::to_string(*component.index) + ']';
     } else {
@@ -24,8 +24,8 @@ std::string DecodingError::codingPathText() const {
 
 std::string DecodingError::description() const {
   const std::string path = codingPathText();
-  return std::string(toString(kind_)) + " at " + (path.empty() ? std::string("the root") : path) + ": " +
-         debugDescription_;
+  return std::string(toString(m_kind)) + " at " + (path.empty() ? std::string("the root") : path) + ": " +
+         m_debugDescription;
 }
 
 const char* toString(DecodingError::Kind kind) {

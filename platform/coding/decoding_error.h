@@ -30,9 +30,9 @@ class LANTERNCREST_EXPORT DecodingError {
   DecodingError() = default;
   DecodingError(Kind kind, std::vector<CodingPathComponent> codingPath, std::string debugDescription);
 
-  Kind kind() const { return kind_; }
-  const std::vector<CodingPathComponent>& codingPath() const { return codingPath_; }
-  const std::string& debugDescription() const { return debugDescription_; }
+  Kind kind() const { return m_kind; }
+  const std::vector<CodingPathComponent>& codingPath() const { return m_codingPath; }
+  const std::string& debugDescription() const { return m_debugDescription; }
 
   // The path as text, "data[3].country.data.id"; empty at the document's root.
   std::string codingPathText() const;
@@ -43,9 +43,9 @@ class LANTERNCREST_EXPORT DecodingError {
   bool operator==(const DecodingError&) const = default;
 
  private:
-  Kind kind_ = Kind::dataCorrupted;
-  std::vector<CodingPathComponent> codingPath_;
-  std::string debugDescription_;
+  Kind m_kind = Kind::dataCorrupted;
+  std::vector<CodingPathComponent> m_codingPath;
+  std::string m_debugDescription;
 };
 
 LANTERNCREST_EXPORT const char* toString(DecodingError::Kind kind);

@@ -11,7 +11,7 @@ namespace lanterncrest {
 // that same text and still reads back as the same float.
 void SingleValueEncodingContainer::encode(float value) {
   if (!std::isfinite(value)) {
-    *target_ = nullptr;  // JSON has no infinity; decoding never produces one
+    *m_target = nullptr;  // JSON has no infinity; decoding never produces one
     return;
   }
   std::array<char, 32> buffer{};
@@ -21,7 +21,7 @@ void SingleValueEncodingContainer::encode(float value) {
   if (written.ec != std::errc() || read.ec != std::errc() || static_cast<float>(shortest) != value) {
     shortest = static_cast<double>(value);  // exact, if longer
   }
-  *target_ = shortest;
+  *m_target = shortest;
 }
 
 }  // namespace lanterncrest

@@ -25,48 +25,48 @@ void encodeValue(Encoder& encoder, const T& value);
 // JSON form, and texts decoded from a document are valid UTF-8.
 class LANTERNCREST_EXPORT Encoder {
  public:
-  explicit Encoder(nlohmann::ordered_json& target) noexcept : target_(&target) {}
+  explicit Encoder(nlohmann::ordered_json& target) noexcept : m_target(&target) {}
 
   // The target as an object keyed by K; an object with nothing written stays {}.
   template <CodingKey K>
   KeyedEncodingContainer<K> container();
   SingleValueEncodingContainer singleValueContainer() noexcept;
 
-  nlohmann::ordered_json& target() noexcept { return *target_; }
+  nlohmann::ordered_json& target() noexcept { return *m_target; }
 
  private:
-  nlohmann::ordered_json* target_;
+  nlohmann::ordered_json* m_target;
 };
 
 class LANTERNCREST_EXPORT SingleValueEncodingContainer {
  public:
-  explicit SingleValueEncodingContainer(nlohmann::ordered_json& target) noexcept : target_(&target) {}
+  explicit SingleValueEncodingContainer(nlohmann::ordered_json& target) noexcept : m_target(&target) {}
 
-  void encodeNil() { *target_ = nullptr; }
-  void encode(const std::string& value) { *target_ = value; }
-  void encode(std::int64_t value) { *target_ = value; }
+  void encodeNil() { *m_target = nullptr; }
+  void encode(const std::string& value) { *m_target = value; }
+  void encode(std::int64_t value) { *m_target = value; }
   // Written so that its text is the float's shortest round-trip form: 72.35, not 72.3499984741211.
   void encode(float value);
 
   template <class T>
   void encode(const T& value) {
-    Encoder encoder(*target_);
+    Encoder encoder(*m_target);
     coding_detail::encodeValue(encoder, value);
   }
 
  private:
-  nlohmann::ordered_json* target_;
+  nlohmann::ordered_json* m_target;
 };
 
 // Members are written in the order they are asked for; an absent one writes nothing.
 template <CodingKey K>
 class KeyedEncodingContainer {
  public:
-  explicit KeyedEncodingContainer(nlohmann::ordered_json& object) noexcept : object_(&object) {}
+  explicit KeyedEncodingContainer(nlohmann::ordered_json& object) noexcept : m_object(&object) {}
 
   template <class T>
   void encode(const T& value, K key) {
-    Encoder member((*object_)[std::string(stringValue(key))]);
+    Encoder member((*m_object)[std::string(stringValue(key))]);
     coding_detail::encodeValue(member, value);
   }
 
@@ -79,19 +79,19 @@ class KeyedEncodingContainer {
   }
 
  private:
-  nlohmann::ordered_json* object_;
+  nlohmann::ordered_json* m_object;
 };
 
 template <CodingKey K>
 KeyedEncodingContainer<K> Encoder::container() {
-  if (!target_->is_object()) {
-    *target_ = nlohmann::ordered_json::object();
+  if (!m_target->is_object()) {
+    *m_target = nlohmann::ordered_json::object();
   }
-  return KeyedEncodingContainer<K>(*target_);
+  return KeyedEncodingContainer<K>(*m_target);
 }
 
 inline SingleValueEncodingContainer Encoder::singleValueContainer() noexcept {
-  return SingleValueEncodingContainer(*target_);
+  return SingleValueEncodingContainer(*m_target);
 }
 
 }  // namespace lanterncrest

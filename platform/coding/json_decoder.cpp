@@ -18,15 +18,15 @@ constexpr std::size_t keptCapacity = std::size_t{16} << 20;
 // thread gets a parser of its own, since the outer document must stay alive.
 class ParserLease {
  public:
-  ParserLease() : usesShared_(!shared().busy) {
-    if (usesShared_) {
+  ParserLease() : m_usesShared(!shared().busy) {
+    if (m_usesShared) {
       shared().busy = true;
     } else {
-      own_.emplace();
+      m_own.emplace();
     }
   }
   ~ParserLease() {
-    if (usesShared_) {
+    if (m_usesShared) {
       shared().busy = false;
       if (shared().parser.capacity() > keptCapacity) {
         shared().parser = simdjson::dom::parser();
@@ -36,7 +36,7 @@ class ParserLease {
   ParserLease(const ParserLease&) = delete;
   ParserLease& operator=(const ParserLease&) = delete;
 
-  simdjson::dom::parser& parser() { return usesShared_ ? shared().parser : *own_; }
+  simdjson::dom::parser& parser() { return m_usesShared ? shared().parser : *m_own; }
 
  private:
   struct Shared {
@@ -48,8 +48,8 @@ class ParserLease {
     return instance;
   }
 
-  bool usesShared_;
-  std::optional<simdjson::dom::parser> own_;
+  bool m_usesShared;
+  std::optional<simdjson::dom::parser> m_own;
 };
 
 }  // namespace

@@ -29,7 +29,7 @@ class KeyedDecodingContainer {
   static constexpr std::size_t keyCount = codingKeyCount<K>;
   static_assert(keyCount <= 64, "presence is kept in one 64-bit mask");
 
-  KeyedDecodingContainer(const Decoder& decoder, simdjson::dom::object object) noexcept : decoder_(decoder) {
+  KeyedDecodingContainer(const Decoder& decoder, simdjson::dom::object object) noexcept : m_decoder(decoder) {
     // The service writes a record's keys in one fixed order, mostly ours: the key after the
     // last one found is tried first, and the table only when that guess fails.
     std::size_t next = 0;
@@ -40,8 +40,8 @@ class KeyedDecodingContainer {
       }
       next = position + 1;
       if (position < keyCount && !has(position)) {
-        values_[position] = field.value;
-        present_ |= std::uint64_t{1} << position;
+        m_values[position] = field.value;
+        m_present |= std::uint64_t{1} << position;
       }
     }
   }
@@ -57,18 +57,18 @@ class KeyedDecodingContainer {
     if (absentOrNull(key)) {
       return true;
     }
-    const CodingPathNode step{decoder_.pathNode(), stringValue(key)};
-    return coding_detail::decodeIntoSlot(decoder_.child(values_[position(key)], &step), out);
+    const CodingPathNode step{m_decoder.pathNode(), stringValue(key)};
+    return coding_detail::decodeIntoSlot(m_decoder.child(m_values[position(key)], &step), out);
   }
 
   // The key is required: a missing key fails as keyNotFound, null as valueNotFound.
   template <class T>
   bool decode(T& out, K key) const {
     if (!contains(key)) {
-      return decoder_.keyNotFound(stringValue(key));
+      return m_decoder.keyNotFound(stringValue(key));
     }
-    const CodingPathNode step{decoder_.pathNode(), stringValue(key)};
-    return coding_detail::decodeInPlace(decoder_.child(values_[position(key)], &step), out);
+    const CodingPathNode step{m_decoder.pathNode(), stringValue(key)};
+    return coding_detail::decodeInPlace(m_decoder.child(m_values[position(key)], &step), out);
   }
 
   // The lenient read: the value under the key when it decodes as T; absent when the key is
@@ -80,8 +80,8 @@ class KeyedDecodingContainer {
     if (absentOrNull(key)) {
       return;
     }
-    const CodingPathNode step{decoder_.pathNode(), stringValue(key)};
-    const Decoder silent(values_[position(key)], &step, nullptr);
+    const CodingPathNode step{m_decoder.pathNode(), stringValue(key)};
+    const Decoder silent(m_values[position(key)], &step, nullptr);
     coding_detail::decodeIntoSlot(silent, out);
   }
 
@@ -97,41 +97,41 @@ class KeyedDecodingContainer {
   // `member = container.decodeSafelyIfPresent(key);` where member is a std::optional<T>.
   LenientRead<K> decodeSafelyIfPresent(K key) const noexcept { return LenientRead<K>(*this, key); }
 
-  const Decoder& decoder() const noexcept { return decoder_; }
+  const Decoder& decoder() const noexcept { return m_decoder; }
 
  private:
   static constexpr std::size_t position(K key) noexcept { return static_cast<std::size_t>(key); }
-  bool has(std::size_t position) const noexcept { return (present_ >> position) & 1u; }
-  bool absentOrNull(K key) const noexcept { return !has(position(key)) || values_[position(key)].is_null(); }
+  bool has(std::size_t position) const noexcept { return (m_present >> position) & 1u; }
+  bool absentOrNull(K key) const noexcept { return !has(position(key)) || m_values[position(key)].is_null(); }
 
-  Decoder decoder_;
-  std::array<simdjson::dom::element, keyCount> values_{};
-  std::uint64_t present_ = 0;
+  Decoder m_decoder;
+  std::array<simdjson::dom::element, keyCount> m_values{};
+  std::uint64_t m_present = 0;
 };
 
 // The result of a lenient read whose type is the one it is converted to.
 template <CodingKey K>
 class LenientRead {
  public:
-  LenientRead(const KeyedDecodingContainer<K>& container, K key) noexcept : container_(container), key_(key) {}
+  LenientRead(const KeyedDecodingContainer<K>& container, K key) noexcept : m_container(container), m_key(key) {}
 
   template <class T>
   operator std::optional<T>() const {
-    return container_.template decodeSafelyIfPresent<T>(key_);
+    return m_container.template decodeSafelyIfPresent<T>(m_key);
   }
 
  private:
-  const KeyedDecodingContainer<K>& container_;
-  K key_;
+  const KeyedDecodingContainer<K>& m_container;
+  K m_key;
 };
 
 template <CodingKey K>
 std::optional<KeyedDecodingContainer<K>> Decoder::container() const {
-  if (value_.type() != simdjson::dom::element_type::OBJECT) {
+  if (m_value.type() != simdjson::dom::element_type::OBJECT) {
     wrongKind("an object");
     return std::nullopt;
   }
-  return std::optional<KeyedDecodingContainer<K>>(std::in_place, *this, value_.get_object().value_unsafe());
+  return std::optional<KeyedDecodingContainer<K>>(std::in_place, *this, m_value.get_object().value_unsafe());
 }
 
 }  // namespace lanterncrest

@@ -15,16 +15,16 @@ namespace lanterncrest {
 // It reads through its decoder, which must outlive it.
 class SingleValueDecodingContainer {
  public:
-  explicit SingleValueDecodingContainer(const Decoder& decoder) noexcept : decoder_(decoder) {}
+  explicit SingleValueDecodingContainer(const Decoder& decoder) noexcept : m_decoder(decoder) {}
 
   // True when the value is null.
-  bool decodeNil() const noexcept { return decoder_.value().is_null(); }
+  bool decodeNil() const noexcept { return m_decoder.value().is_null(); }
 
   // The text as it stands in the parsed document, valid as long as the document is.
   bool decode(std::string_view& out) const {
-    const auto& value = decoder_.value();
+    const auto& value = m_decoder.value();
     if (value.type() != simdjson::dom::element_type::STRING) {
-      return decoder_.wrongKind("a string");
+      return m_decoder.wrongKind("a string");
     }
     out = value.get_string().value_unsafe();
     return true;
@@ -41,28 +41,28 @@ class SingleValueDecodingContainer {
 
   bool decode(std::int64_t& out) const {
     constexpr double twoTo63 = 9223372036854775808.0;
-    const auto& value = decoder_.value();
+    const auto& value = m_decoder.value();
     switch (value.type()) {
       case simdjson::dom::element_type::INT64:
         out = value.get_int64().value_unsafe();
         return true;
       case simdjson::dom::element_type::UINT64:  // above the signed range, never wrapped
-        return decoder_.numberDoesNotFit("a 64-bit integer");
+        return m_decoder.numberDoesNotFit("a 64-bit integer");
       case simdjson::dom::element_type::DOUBLE: {  // 7.0 and 1e2 are integers, 7.5 is not
         const double number = value.get_double().value_unsafe();
         if (number >= -twoTo63 && number < twoTo63 && std::trunc(number) == number) {
           out = static_cast<std::int64_t>(number);
           return true;
         }
-        return decoder_.numberDoesNotFit("a 64-bit integer");
+        return m_decoder.numberDoesNotFit("a 64-bit integer");
       }
       default:
-        return decoder_.wrongKind("a 64-bit integer");
+        return m_decoder.wrongKind("a 64-bit integer");
     }
   }
 
   bool decode(float& out) const {
-    const auto& value = decoder_.value();
+    const auto& value = m_decoder.value();
     double number = 0;
     switch (value.type()) {
       case simdjson::dom::element_type::INT64:
@@ -75,13 +75,13 @@ class SingleValueDecodingContainer {
         number = value.get_double().value_unsafe();
         break;
       default:
-        return decoder_.wrongKind("a 32-bit float");
+        return m_decoder.wrongKind("a 32-bit float");
     }
     // In range when it rounds to a finite float: below FLT_MAX plus half its spacing, so the
     // shortest text of FLT_MAX (3.4028235e38) reads back, and 1e40 never becomes infinity.
     constexpr double firstBeyondRange = 0x1.ffffffp+127;
     if (!(std::fabs(number) < firstBeyondRange)) {
-      return decoder_.numberDoesNotFit("a 32-bit float");
+      return m_decoder.numberDoesNotFit("a 32-bit float");
     }
     out = static_cast<float>(number);
     return true;
@@ -90,11 +90,11 @@ class SingleValueDecodingContainer {
   // Records, lists and any other decodable type.
   template <class T>
   bool decode(T& out) const {
-    return coding_detail::decodeValue(decoder_, out);
+    return coding_detail::decodeValue(m_decoder, out);
   }
 
  private:
-  const Decoder& decoder_;
+  const Decoder& m_decoder;
 };
 
 inline SingleValueDecodingContainer Decoder::singleValueContainer() const noexcept {

@@ -16,25 +16,25 @@ UserDefaults& UserDefaults::standard()
 UserDefaults::UserDefaults() = default;
 
 UserDefaults::UserDefaults(const QString& iniFilePath)
-    : settings_(iniFilePath, QSettings::IniFormat)
+    : m_settings(iniFilePath, QSettings::IniFormat)
 {
 }
 
 void UserDefaults::set(const QString& key, const QVariant& value)
 {
-    settings_.setValue(key, value);
+    m_settings.setValue(key, value);
 }
 
 void UserDefaults::removeObject(const QString& key)
 {
-    settings_.remove(key);
+    m_settings.remove(key);
 }
 
 QVariant UserDefaults::object(const QString& key) const
 {
-    if (!settings_.contains(key) && key == QLatin1String(appleLanguagesKey))
+    if (!m_settings.contains(key) && key == QLatin1String(appleLanguagesKey))
         return QLocale::system().uiLanguages();
-    return settings_.value(key);
+    return m_settings.value(key);
 }
 
 std::optional<QString> UserDefaults::string(const QString& key) const
@@ -77,7 +77,7 @@ QString UserDefaults::preferredLanguage() const
 bool UserDefaults::restrictToOwner()
 {
     constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    QFile file(settings_.fileName());
+    QFile file(m_settings.fileName());
     if (!file.exists()) {
         // Created with the owner's mode from the start, so the secret is never readable by others.
         if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !file.open(QIODevice::WriteOnly, ownerOnly))
@@ -89,8 +89,8 @@ bool UserDefaults::restrictToOwner()
 
 bool UserDefaults::synchronize()
 {
-    settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    m_settings.sync();
+    return m_settings.status() == QSettings::NoError;
 }
 
 } // namespace lanterncrest

@@ -56,7 +56,7 @@ public:
     bool restrictToOwner();
 
 private:
-    mutable QSettings settings_;
+    mutable QSettings m_settings;
 };
 
 } // namespace lanterncrest

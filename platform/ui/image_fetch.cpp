@@ -9,33 +9,33 @@ namespace lanterncrest {
 ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const ImageLimits& limits,
                        QObject* parent)
     : QObject(parent)
-    , limits_(limits)
+    , m_limits(limits)
 {
     QNetworkRequest request(url);
     // Cached copies are used while fresh and revalidated with the server once stale.
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferNetwork);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(int(limits_.idleTimeout.count()));
-    reply_ = network.get(request);
-    reply_->setParent(this);
-    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
-        const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > limits_.maxBodyBytes)
+    request.setTransferTimeout(int(m_limits.idleTimeout.count()));
+    m_reply = network.get(request);
+    m_reply->setParent(this);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > m_limits.maxBodyBytes)
             fail();
     });
-    connect(reply_, &QNetworkReply::readyRead, this, &ImageFetch::collect);
-    connect(reply_, &QNetworkReply::finished, this, &ImageFetch::complete);
+    connect(m_reply, &QNetworkReply::readyRead, this, &ImageFetch::collect);
+    connect(m_reply, &QNetworkReply::finished, this, &ImageFetch::complete);
     // A body that keeps trickling in never trips the idle time-out.
-    deadline_.setSingleShot(true);
-    connect(&deadline_, &QTimer::timeout, this, &ImageFetch::fail);
-    deadline_.start(limits_.totalTimeout);
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &ImageFetch::fail);
+    m_deadline.start(m_limits.totalTimeout);
 }
 
 ImageFetch::~ImageFetch()
 {
-    if (!done_) {
-        done_ = true;
-        reply_->abort();
+    if (!m_done) {
+        m_done = true;
+        m_reply->abort();
     }
 }
 
@@ -46,35 +46,35 @@ void ImageFetch::abort()
 
 void ImageFetch::collect()
 {
-    if (done_)
+    if (m_done)
         return;
     // Read as it comes: after an abort the reply has nothing left to read.
-    body_ += reply_->readAll();
-    if (body_.size() > limits_.maxBodyBytes)
+    m_body += m_reply->readAll();
+    if (m_body.size() > m_limits.maxBodyBytes)
         fail();
 }
 
 void ImageFetch::complete()
 {
-    if (done_)
+    if (m_done)
         return;
     collect();
-    if (done_)
+    if (m_done)
         return;
-    done_ = true;
-    const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool ok = reply_->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-    emit finished(ok ? body_ : QByteArray());
+    m_done = true;
+    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool ok = m_reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
+    emit finished(ok ? m_body : QByteArray());
 }
 
 void ImageFetch::fail()
 {
-    if (done_)
+    if (m_done)
         return;
-    done_ = true;
-    // abort() emits the reply's finished() right away; done_ makes complete() ignore it.
-    reply_->abort();
-    body_.clear();
+    m_done = true;
+    // abort() emits the reply's finished() right away; m_done makes complete() ignore it.
+    m_reply->abort();
+    m_body.clear();
     emit finished(QByteArray());
 }
 

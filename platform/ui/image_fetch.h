@@ -44,11 +44,11 @@ private:
     void complete();
     void fail();
 
-    QNetworkReply* reply_;
-    ImageLimits limits_;
-    QByteArray body_;
-    QTimer deadline_;
-    bool done_ = false;
+    QNetworkReply* m_reply;
+    ImageLimits m_limits;
+    QByteArray m_body;
+    QTimer m_deadline;
+    bool m_done = false;
 };
 
 } // namespace lanterncrest

@@ -47,20 +47,20 @@ ImageLoader& ImageLoader::shared()
 
 ImageLoader::ImageLoader(Options options, QObject* parent)
     : QObject(parent)
-    , options_(std::move(options))
-    , memory_(int(std::min<qint64>(options_.memoryCacheBytes / 1024, INT_MAX)))
+    , m_options(std::move(options))
+    , m_memory(int(std::min<qint64>(m_options.memoryCacheBytes / 1024, INT_MAX)))
 {
-    auto* disk = new QNetworkDiskCache(&network_);
-    disk->setCacheDirectory(options_.cacheDirectory.isEmpty() ? defaultCacheDirectory() : options_.cacheDirectory);
-    disk->setMaximumCacheSize(options_.diskCacheBytes);
-    network_.setCache(disk);
+    auto* disk = new QNetworkDiskCache(&m_network);
+    disk->setCacheDirectory(m_options.cacheDirectory.isEmpty() ? defaultCacheDirectory() : m_options.cacheDirectory);
+    disk->setMaximumCacheSize(m_options.diskCacheBytes);
+    m_network.setCache(disk);
 }
 
 ImageLoader::~ImageLoader()
 {
     // Downloads end before the network manager they run on, finished ones included.
-    tickets_.clear();
-    inFlight_.clear();
+    m_tickets.clear();
+    m_inFlight.clear();
     qDeleteAll(findChildren<ImageFetch*>(Qt::FindDirectChildrenOnly));
 }
 
@@ -78,7 +78,7 @@ void ImageLoader::setImage(ImageView* view, const QString& urlText, const QStrin
         return;
     }
     const QString key = url->toString(QUrl::FullyEncoded);
-    if (const Cached* cached = memory_.object(key); cached && cached->isSharpIn(devicePixels(*view))) {
+    if (const Cached* cached = m_memory.object(key); cached && cached->isSharpIn(devicePixels(*view))) {
         view->setImage(cached->pixmap);
         if (completion)
             completion(true);
@@ -86,8 +86,8 @@ void ImageLoader::setImage(ImageView* view, const QString& urlText, const QStrin
     }
     view->setImage(HostImages::named(placeholderName));
     watch(view);
-    tickets_[view] = Ticket{key, std::move(completion)};
-    if (!inFlight_.contains(key))
+    m_tickets[view] = Ticket{key, std::move(completion)};
+    if (!m_inFlight.contains(key))
         start(key, *url);
 }
 
@@ -98,44 +98,44 @@ void ImageLoader::cancel(ImageView* view)
 
 void ImageLoader::clearMemoryCache()
 {
-    memory_.clear();
+    m_memory.clear();
 }
 
 void ImageLoader::start(const QString& key, const QUrl& url)
 {
-    auto* fetch = new ImageFetch(network_, url, options_.limits, this);
-    inFlight_[key] = fetch;
+    auto* fetch = new ImageFetch(m_network, url, m_options.limits, this);
+    m_inFlight[key] = fetch;
     connect(fetch, &ImageFetch::finished, this, [this, key](const QByteArray& body) { finish(key, body); });
 }
 
 void ImageLoader::finish(const QString& key, const QByteArray& body)
 {
-    if (const auto found = inFlight_.find(key); found != inFlight_.end()) {
+    if (const auto found = m_inFlight.find(key); found != m_inFlight.end()) {
         found->second->deleteLater();
-        inFlight_.erase(found);
+        m_inFlight.erase(found);
     }
     // Completions may start new loads: settle every waiting view first, then tell them.
     std::vector<std::pair<ImageView*, Completion>> served;
     QSize bound;
-    for (auto it = tickets_.begin(); it != tickets_.end();) {
+    for (auto it = m_tickets.begin(); it != m_tickets.end();) {
         if (it->second.key != key) {
             ++it;
             continue;
         }
         bound = bound.expandedTo(devicePixels(*it->first));
         served.emplace_back(it->first, std::move(it->second.completion));
-        it = tickets_.erase(it);
+        it = m_tickets.erase(it);
     }
     // The new copy replaces the cached one, so it must stay sharp where that one was.
-    if (const Cached* cached = memory_.object(key); cached && cached->reducedFor)
+    if (const Cached* cached = m_memory.object(key); cached && cached->reducedFor)
         bound = bound.expandedTo(*cached->reducedFor);
 
     QPixmap pixmap;
     if (!served.empty() && !body.isEmpty()) {
-        DecodedImage decoded = decodeImage(body, options_.limits.maxPixels, bound);
+        DecodedImage decoded = decodeImage(body, m_options.limits.maxPixels, bound);
         if (!decoded.image.isNull()) {
             pixmap = QPixmap::fromImage(std::move(decoded.image));
-            memory_.insert(key, new Cached{pixmap, decoded.reduced ? std::optional(bound) : std::nullopt},
+            m_memory.insert(key, new Cached{pixmap, decoded.reduced ? std::optional(bound) : std::nullopt},
                            costOf(pixmap));
         }
     }
@@ -151,23 +151,23 @@ void ImageLoader::finish(const QString& key, const QByteArray& body)
 
 void ImageLoader::watch(ImageView* view)
 {
-    if (!watched_.insert(view).second)
+    if (!m_watched.insert(view).second)
         return;
     connect(view, &QObject::destroyed, this, [this, view] {
-        watched_.erase(view);
+        m_watched.erase(view);
         forget(view);
     });
 }
 
 void ImageLoader::forget(ImageView* view)
 {
-    const auto found = tickets_.find(view);
-    if (found == tickets_.end())
+    const auto found = m_tickets.find(view);
+    if (found == m_tickets.end())
         return;
     const QString key = found->second.key;
-    tickets_.erase(found);
+    m_tickets.erase(found);
     // Nobody else waits: the download is not worth finishing.
-    if (const auto fetch = inFlight_.find(key); fetch != inFlight_.end() && !anyoneWaitsFor(key))
+    if (const auto fetch = m_inFlight.find(key); fetch != m_inFlight.end() && !anyoneWaitsFor(key))
         fetch->second->abort();
 }
 
@@ -178,7 +178,7 @@ bool ImageLoader::Cached::isSharpIn(QSize viewPixels) const
 
 bool ImageLoader::anyoneWaitsFor(const QString& key) const
 {
-    for (const auto& [view, ticket] : tickets_) {
+    for (const auto& [view, ticket] : m_tickets) {
         if (ticket.key == key)
             return true;
     }

@@ -58,7 +58,7 @@ public:
     void cancel(ImageView* view);
 
     void clearMemoryCache();
-    int loadsInFlight() const { return int(inFlight_.size()); }
+    int loadsInFlight() const { return int(m_inFlight.size()); }
 
 private:
     struct Ticket {
@@ -78,12 +78,12 @@ private:
     void forget(ImageView* view);
     bool anyoneWaitsFor(const QString& key) const;
 
-    Options options_;
-    QNetworkAccessManager network_;
-    QCache<QString, Cached> memory_;
-    std::unordered_map<ImageView*, Ticket> tickets_;
-    std::unordered_map<QString, ImageFetch*> inFlight_;
-    std::unordered_set<ImageView*> watched_;
+    Options m_options;
+    QNetworkAccessManager m_network;
+    QCache<QString, Cached> m_memory;
+    std::unordered_map<ImageView*, Ticket> m_tickets;
+    std::unordered_map<QString, ImageFetch*> m_inFlight;
+    std::unordered_set<ImageView*> m_watched;
 };
 
 } // namespace lanterncrest

@@ -9,13 +9,13 @@ ImageView::ImageView(QWidget* parent)
 
 void ImageView::setImage(const QPixmap& image)
 {
-    image_ = image;
+    m_image = image;
     update();
 }
 
 void ImageView::setContentMode(ContentMode mode)
 {
-    contentMode_ = mode;
+    m_contentMode = mode;
     update();
 }
 
@@ -33,15 +33,15 @@ QRectF ImageView::imageRect(const QSizeF& imageSize, const QRectF& bounds, Conte
 
 void ImageView::paintContent(QPaintEvent*)
 {
-    if (image_.isNull())
+    if (m_image.isNull())
         return;
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     if (const auto clip = contentClip())
         painter.setClipPath(*clip);
-    const QSizeF imageSize = image_.deviceIndependentSize();
-    painter.drawPixmap(imageRect(imageSize, QRectF(rect()), contentMode_), image_,
-                       QRectF(QPointF(), image_.size()));
+    const QSizeF imageSize = m_image.deviceIndependentSize();
+    painter.drawPixmap(imageRect(imageSize, QRectF(rect()), m_contentMode), m_image,
+                       QRectF(QPointF(), m_image.size()));
 }
 
 } // namespace lanterncrest

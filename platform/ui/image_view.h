@@ -17,11 +17,11 @@ public:
 
     explicit ImageView(QWidget* parent = nullptr);
 
-    const QPixmap& image() const { return image_; }
+    const QPixmap& image() const { return m_image; }
     // A null pixmap shows no image (the background stays).
     void setImage(const QPixmap& image);
 
-    ContentMode contentMode() const { return contentMode_; }
+    ContentMode contentMode() const { return m_contentMode; }
     void setContentMode(ContentMode mode);
 
     // Where the image lands in `bounds` for `mode` (exposed for the painting tests).
@@ -31,8 +31,8 @@ protected:
     void paintContent(QPaintEvent* event) override;
 
 private:
-    QPixmap image_;
-    ContentMode contentMode_ = ContentMode::ScaleToFill;
+    QPixmap m_image;
+    ContentMode m_contentMode = ContentMode::ScaleToFill;
 };
 
 } // namespace lanterncrest

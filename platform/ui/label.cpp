@@ -18,21 +18,21 @@ Label::Label(QWidget* parent)
 
 void Label::setOptionalText(const std::optional<QString>& text)
 {
-    cleared_ = !text.has_value();
+    m_cleared = !text.has_value();
     setText(text.value_or(QString()));
 }
 
 std::optional<QString> Label::optionalText() const
 {
     // A text set through QLabel::setText() after clearing counts as present.
-    if (cleared_ && text().isEmpty())
+    if (m_cleared && text().isEmpty())
         return std::nullopt;
     return text();
 }
 
 void Label::setNumberOfLines(int lines)
 {
-    numberOfLines_ = std::max(0, lines);
+    m_numberOfLines = std::max(0, lines);
     updateGeometry();
     update();
 }
@@ -47,7 +47,7 @@ int Label::linesThatFit() const
     const QFontMetrics metrics(font());
     const int height = textRect().height();
     const int byHeight = height < metrics.height() ? 1 : 1 + (height - metrics.height()) / metrics.lineSpacing();
-    return numberOfLines_ == 0 ? byHeight : std::min(numberOfLines_, byHeight);
+    return m_numberOfLines == 0 ? byHeight : std::min(m_numberOfLines, byHeight);
 }
 
 QStringList Label::visibleLines() const
@@ -65,7 +65,7 @@ QSize Label::sizeForLines(int lines) const
 
 QSize Label::sizeHint() const
 {
-    return sizeForLines(std::max(1, numberOfLines_));
+    return sizeForLines(std::max(1, m_numberOfLines));
 }
 
 QSize Label::minimumSizeHint() const

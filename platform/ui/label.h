@@ -29,7 +29,7 @@ public:
     void setOptionalText(const std::optional<QString>& text);
     std::optional<QString> optionalText() const;
 
-    int numberOfLines() const { return numberOfLines_; }
+    int numberOfLines() const { return m_numberOfLines; }
     void setNumberOfLines(int lines);
 
     // The lines as drawn at the label's present size, top to bottom.
@@ -48,8 +48,8 @@ private:
     int linesThatFit() const;
     QSize sizeForLines(int lines) const;
 
-    bool cleared_ = false;
-    int numberOfLines_ = 1;
+    bool m_cleared = false;
+    int m_numberOfLines = 1;
 };
 
 } // namespace lanterncrest

@@ -16,30 +16,30 @@ class LayerStyledWidget : public Base, public LayerStyled {
 public:
     using Base::Base;
 
-    const LayerStyle& layerStyle() const override { return style_; }
+    const LayerStyle& layerStyle() const override { return m_style; }
     void setLayerStyle(const LayerStyle& style) override
     {
-        style_ = style;
-        LayerPainter::syncShadow(*this, style_);
+        m_style = style;
+        LayerPainter::syncShadow(*this, m_style);
         this->update();
     }
 
     void setMaskPath(std::optional<QPainterPath> path) override
     {
-        mask_ = std::move(path);
+        m_mask = std::move(path);
         this->update();
     }
-    const std::optional<QPainterPath>& maskPath() const override { return mask_; }
+    const std::optional<QPainterPath>& maskPath() const override { return m_mask; }
 
     void addSublayer(ShapeLayer layer) override
     {
-        sublayers_.push_back(std::move(layer));
+        m_sublayers.push_back(std::move(layer));
         this->update();
     }
-    const std::vector<ShapeLayer>& sublayers() const override { return sublayers_; }
+    const std::vector<ShapeLayer>& sublayers() const override { return m_sublayers; }
     void removeSublayers() override
     {
-        sublayers_.clear();
+        m_sublayers.clear();
         this->update();
     }
 
@@ -48,24 +48,24 @@ protected:
     {
         {
             QPainter painter(this);
-            LayerPainter::paintBackground(painter, QRectF(this->rect()), style_, mask_);
+            LayerPainter::paintBackground(painter, QRectF(this->rect()), m_style, m_mask);
         }
         paintContent(event);
         QPainter painter(this);
-        LayerPainter::paintForeground(painter, QRectF(this->rect()), style_, mask_, sublayers_);
+        LayerPainter::paintForeground(painter, QRectF(this->rect()), m_style, m_mask, m_sublayers);
     }
 
     virtual void paintContent(QPaintEvent* event) { Base::paintEvent(event); }
 
     std::optional<QPainterPath> contentClip() const
     {
-        return LayerPainter::contentClip(QRectF(this->rect()), style_, mask_);
+        return LayerPainter::contentClip(QRectF(this->rect()), m_style, m_mask);
     }
 
 private:
-    LayerStyle style_;
-    std::optional<QPainterPath> mask_;
-    std::vector<ShapeLayer> sublayers_;
+    LayerStyle m_style;
+    std::optional<QPainterPath> m_mask;
+    std::vector<ShapeLayer> m_sublayers;
 };
 
 } // namespace lanterncrest

@@ -23,9 +23,9 @@ public:
     void show(const QString& title, bool showBack, const QString& backTitle);
 
     // The whole title, as set; titleLabel() shows it, shortened when it must be.
-    QString title() const { return title_; }
-    QLabel* titleLabel() const { return titleLabel_; }
-    QToolButton* backButton() const { return back_; }
+    QString title() const { return m_title; }
+    QLabel* titleLabel() const { return m_titleLabel; }
+    QToolButton* backButton() const { return m_back; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -40,10 +40,10 @@ protected:
 private:
     void layOut();
 
-    QToolButton* back_;
-    QLabel* titleLabel_;
-    QString title_;
-    QString backTitle_;
+    QToolButton* m_back;
+    QLabel* m_titleLabel;
+    QString m_title;
+    QString m_backTitle;
 };
 
 } // namespace lanterncrest

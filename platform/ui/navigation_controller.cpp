@@ -11,15 +11,15 @@ namespace lanterncrest {
 
 NavigationController::NavigationController(QWidget* parent)
     : QWidget(parent)
-    , bar_(new NavigationBar(this))
-    , pages_(new QStackedWidget(this))
+    , m_bar(new NavigationBar(this))
+    , m_pages(new QStackedWidget(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(bar_);
-    layout->addWidget(pages_, 1);
-    connect(bar_, &NavigationBar::backRequested, this, [this] { popViewController(true); });
+    layout->addWidget(m_bar);
+    layout->addWidget(m_pages, 1);
+    connect(m_bar, &NavigationBar::backRequested, this, [this] { popViewController(true); });
     updateNavigationBar();
 }
 
@@ -32,15 +32,15 @@ NavigationController::NavigationController(std::shared_ptr<ViewController> root,
 NavigationController::~NavigationController()
 {
     // Controllers that outlive the stack keep their views.
-    for (const auto& controller : stack_)
+    for (const auto& controller : m_stack)
         detach(*controller);
 }
 
 void NavigationController::setRootViewController(std::shared_ptr<ViewController> root)
 {
-    for (const auto& controller : stack_)
+    for (const auto& controller : m_stack)
         detach(*controller);
-    stack_.clear();
+    m_stack.clear();
     if (root)
         pushViewController(std::move(root), false);
     else
@@ -52,15 +52,15 @@ void NavigationController::pushViewController(std::shared_ptr<ViewController> co
     Q_UNUSED(animated);
     if (!controller)
         return;
-    if (controller->navigationController_) {
+    if (controller->m_navigationController) {
         qWarning("Lanterncrest: a view controller cannot be pushed while it is in a navigation stack");
         return;
     }
-    controller->navigationController_ = this;
-    stack_.push_back(controller);
+    controller->m_navigationController = this;
+    m_stack.push_back(controller);
     QWidget* view = controller->view();
-    pages_->addWidget(view);
-    pages_->setCurrentWidget(view);
+    m_pages->addWidget(view);
+    m_pages->setCurrentWidget(view);
     updateNavigationBar();
     emit stackChanged();
 }
@@ -68,12 +68,12 @@ void NavigationController::pushViewController(std::shared_ptr<ViewController> co
 std::shared_ptr<ViewController> NavigationController::popViewController(bool animated)
 {
     Q_UNUSED(animated);
-    if (stack_.size() < 2)
+    if (m_stack.size() < 2)
         return nullptr;
-    std::shared_ptr<ViewController> popped = std::move(stack_.back());
-    stack_.pop_back();
+    std::shared_ptr<ViewController> popped = std::move(m_stack.back());
+    m_stack.pop_back();
     detach(*popped);
-    pages_->setCurrentWidget(stack_.back()->view());
+    m_pages->setCurrentWidget(m_stack.back()->view());
     updateNavigationBar();
     // The pop may come from a click inside the popped view: release it after that event.
     QTimer::singleShot(0, this, [keep = popped] {});
@@ -83,21 +83,21 @@ std::shared_ptr<ViewController> NavigationController::popViewController(bool ani
 
 std::shared_ptr<ViewController> NavigationController::topViewController() const
 {
-    return stack_.empty() ? nullptr : stack_.back();
+    return m_stack.empty() ? nullptr : m_stack.back();
 }
 
 void NavigationController::updateNavigationBar()
 {
-    const bool canGoBack = stack_.size() > 1;
-    bar_->show(stack_.empty() ? QString() : stack_.back()->title(), canGoBack,
-               canGoBack ? stack_[stack_.size() - 2]->title() : QString());
+    const bool canGoBack = m_stack.size() > 1;
+    m_bar->show(m_stack.empty() ? QString() : m_stack.back()->title(), canGoBack,
+               canGoBack ? m_stack[m_stack.size() - 2]->title() : QString());
 }
 
 void NavigationController::detach(ViewController& controller)
 {
-    controller.navigationController_ = nullptr;
+    controller.m_navigationController = nullptr;
     if (QWidget* view = controller.viewIfLoaded()) {
-        pages_->removeWidget(view);
+        m_pages->removeWidget(view);
         view->hide();
         view->setParent(nullptr);
     }

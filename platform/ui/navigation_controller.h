@@ -36,10 +36,10 @@ public:
     // Takes the top controller off, unless it is the root; returns it, or nullptr.
     std::shared_ptr<ViewController> popViewController(bool animated);
 
-    const std::vector<std::shared_ptr<ViewController>>& viewControllers() const { return stack_; }
+    const std::vector<std::shared_ptr<ViewController>>& viewControllers() const { return m_stack; }
     std::shared_ptr<ViewController> topViewController() const;
 
-    NavigationBar* navigationBar() const { return bar_; }
+    NavigationBar* navigationBar() const { return m_bar; }
 
     // Shows the top controller's title; controllers call it when their title changes.
     void updateNavigationBar();
@@ -50,9 +50,9 @@ signals:
 private:
     void detach(ViewController& controller);
 
-    NavigationBar* bar_;
-    QStackedWidget* pages_;
-    std::vector<std::shared_ptr<ViewController>> stack_;
+    NavigationBar* m_bar;
+    QStackedWidget* m_pages;
+    std::vector<std::shared_ptr<ViewController>> m_stack;
 };
 
 } // namespace lanterncrest

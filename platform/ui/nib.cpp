@@ -100,12 +100,12 @@ Nib::Nib(const QString& name)
 }
 
 Nib::Nib(FromPath, QString path)
-    : path_(std::move(path))
+    : m_path(std::move(path))
 {
-    QFile file(path_);
+    QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
-        qFatal("Lanterncrest: the resource %s is missing from the bundle", qUtf8Printable(path_));
-    contents_ = file.readAll();
+        qFatal("Lanterncrest: the resource %s is missing from the bundle", qUtf8Printable(m_path));
+    m_contents = file.readAll();
 }
 
 Nib Nib::fromResource(const QString& resourcePath)
@@ -126,23 +126,23 @@ bool Nib::exists(const QString& resourcePath)
 QWidget* Nib::instantiate(NibOwner* owner, QWidget* parent) const
 {
     QBuffer buffer;
-    buffer.setData(contents_);
+    buffer.setData(m_contents);
     buffer.open(QIODevice::ReadOnly);
     QWidget* root = nullptr;
     {
-        UiLoader loader(path_);
+        UiLoader loader(m_path);
         root = loader.load(&buffer, parent);
         if (!root)
-            qFatal("Lanterncrest: %s cannot be loaded: %s", qUtf8Printable(path_),
+            qFatal("Lanterncrest: %s cannot be loaded: %s", qUtf8Printable(m_path),
                    qUtf8Printable(loader.errorString()));
     }
-    wire(*root, owner, path_);
+    wire(*root, owner, m_path);
     return root;
 }
 
 void Nib::wrongRootClass(QWidget* root, const char* expected) const
 {
-    qFatal("Lanterncrest: %s: the top-level widget is a %s, not a %s", qUtf8Printable(path_),
+    qFatal("Lanterncrest: %s: the top-level widget is a %s, not a %s", qUtf8Printable(m_path),
            root->metaObject()->className(), expected);
 }
 

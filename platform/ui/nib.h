@@ -36,7 +36,7 @@ public:
     static QString nibPath(const QString& name);
     static bool exists(const QString& resourcePath);
 
-    const QString& resourcePath() const { return path_; }
+    const QString& resourcePath() const { return m_path; }
 
     // A new widget tree, wired to `owner` (may be null), parented to `parent` (may be null: the
     // caller then owns the widget).
@@ -57,8 +57,8 @@ private:
     Nib(FromPath, QString path);
     [[noreturn]] void wrongRootClass(QWidget* root, const char* expected) const;
 
-    QString path_;
-    QByteArray contents_;
+    QString m_path;
+    QByteArray m_contents;
 };
 
 } // namespace lanterncrest

@@ -53,7 +53,7 @@ public:
     // Declares an action that a button reaches through its "action" attribute.
     void action(const QString& name, Action handler);
 
-    const std::map<QString, Action>& actions() const { return actions_; }
+    const std::map<QString, Action>& actions() const { return m_actions; }
 
 private:
     template <class T>
@@ -77,9 +77,9 @@ private:
     QObject* lookup(const QString& name) const;
     [[noreturn]] void wrongClass(const QString& name, QObject* object, const char* expected) const;
 
-    QWidget* root_;
-    QString resource_;
-    std::map<QString, Action> actions_;
+    QWidget* m_root;
+    QString m_resource;
+    std::map<QString, Action> m_actions;
 };
 
 } // namespace lanterncrest

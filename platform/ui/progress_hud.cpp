@@ -55,37 +55,37 @@ public:
 
     void begin(QWidget* view)
     {
-        if (std::ranges::find(views_, view) == views_.end()) {
+        if (std::ranges::find(m_views, view) == m_views.end()) {
             view->installEventFilter(this);
             connect(view, &QObject::destroyed, this, &Waits::forget);
         }
-        views_.push_back(view);
+        m_views.push_back(view);
         place();
     }
 
     void end(QWidget* view)
     {
-        const auto found = std::ranges::find(views_, view);
-        if (found == views_.end())
+        const auto found = std::ranges::find(m_views, view);
+        if (found == m_views.end())
             return;
-        views_.erase(found);
-        if (std::ranges::find(views_, view) == views_.end())
+        m_views.erase(found);
+        if (std::ranges::find(m_views, view) == m_views.end())
             release(view);
         settle();
     }
 
     void clear()
     {
-        for (QWidget* view : views_)
+        for (QWidget* view : m_views)
             release(view);
-        views_.clear();
+        m_views.clear();
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if ((event->type() == QEvent::ParentChange || event->type() == QEvent::Show) && !views_.empty()
-            && watched == views_.back())
+        if ((event->type() == QEvent::ParentChange || event->type() == QEvent::Show) && !m_views.empty()
+            && watched == m_views.back())
             place();
         return false;
     }
@@ -102,13 +102,13 @@ private:
     // Called while the view is being destroyed: only its address is compared.
     void forget(QObject* gone)
     {
-        std::erase_if(views_, [gone](const QWidget* view) { return static_cast<const QObject*>(view) == gone; });
+        std::erase_if(m_views, [gone](const QWidget* view) { return static_cast<const QObject*>(view) == gone; });
         settle();
     }
 
     void settle()
     {
-        if (views_.empty())
+        if (m_views.empty())
             delete overlay().data();
         else
             place();
@@ -118,14 +118,14 @@ private:
     // loading before it is pushed, or popped while it waits) leaves the overlay in a shown one.
     void place()
     {
-        QWidget* window = views_.back()->window();
+        QWidget* window = m_views.back()->window();
         const ProgressOverlay* current = overlay();
         if (!window->isVisible() && current && current->host() && current->host()->window()->isVisible())
             return;
         showOver(window);
     }
 
-    std::vector<QWidget*> views_;
+    std::vector<QWidget*> m_views;
 };
 
 } // namespace

@@ -23,11 +23,11 @@ ProgressOverlay::ProgressOverlay(QWidget* host)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     attachTo(host);
-    connect(&turn_, &QTimer::timeout, this, [this] {
-        angle_ = (angle_ + stepDegrees) % 360;
+    connect(&m_turn, &QTimer::timeout, this, [this] {
+        m_angle = (m_angle + stepDegrees) % 360;
         update(boxRect());
     });
-    turn_.start(stepInterval);
+    m_turn.start(stepInterval);
 }
 
 void ProgressOverlay::attachTo(QWidget* host)
@@ -65,7 +65,7 @@ void ProgressOverlay::paintEvent(QPaintEvent*)
     painter.setPen(QPen(QColor(255, 255, 255, 60), 4));
     painter.drawEllipse(ring);
     painter.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
-    painter.drawArc(ring, -angle_ * 16, 100 * 16);
+    painter.drawArc(ring, -m_angle * 16, 100 * 16);
 }
 
 bool ProgressOverlay::eventFilter(QObject* watched, QEvent* event)

@@ -27,8 +27,8 @@ protected:
 private:
     void fitHost();
 
-    QTimer turn_;
-    int angle_ = 0;
+    QTimer m_turn;
+    int m_angle = 0;
 };
 
 } // namespace lanterncrest

@@ -77,16 +77,16 @@ RuntimeAttributes::RuntimeAttributes()
 
 void RuntimeAttributes::registerAttribute(const QByteArray& name, Setter setter)
 {
-    setters_[name] = std::move(setter);
+    m_setters[name] = std::move(setter);
 }
 
 void RuntimeAttributes::apply(QObject& target, const QByteArray& name, const QVariant& value,
                               const QString& resource) const
 {
-    const auto found = setters_.find(name);
+    const auto found = m_setters.find(name);
     const char* className = target.metaObject()->className();
     const QByteArray where = resource.toUtf8() + " (" + target.objectName().toUtf8() + ", " + className + ")";
-    if (found == setters_.end())
+    if (found == m_setters.end())
         qFatal("Lanterncrest: %s: no runtime attribute named '%s'", where.constData(), name.constData());
     switch (found->second(target, value)) {
     case Result::Applied:

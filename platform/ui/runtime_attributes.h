@@ -69,7 +69,7 @@ public:
 
 private:
     RuntimeAttributes();
-    std::map<QByteArray, Setter> setters_;
+    std::map<QByteArray, Setter> m_setters;
 };
 
 } // namespace lanterncrest

@@ -14,7 +14,7 @@ QString storyboardDirectory(const QString& name)
 } // namespace
 
 Storyboard::Storyboard(const QString& name)
-    : name_(name)
+    : m_name(name)
 {
     if (name.isEmpty() || !QDir(storyboardDirectory(name)).exists())
         qFatal("Lanterncrest: the bundle holds no storyboard named '%s'", qUtf8Printable(name));
@@ -22,9 +22,9 @@ Storyboard::Storyboard(const QString& name)
 
 Nib Storyboard::scene(const QString& identifier) const
 {
-    const QString path = scenePath(name_, identifier);
+    const QString path = scenePath(m_name, identifier);
     if (!Nib::exists(path))
-        qFatal("Lanterncrest: storyboard '%s' has no scene with identifier '%s'", qUtf8Printable(name_),
+        qFatal("Lanterncrest: storyboard '%s' has no scene with identifier '%s'", qUtf8Printable(m_name),
                qUtf8Printable(identifier));
     return Nib::fromResource(path);
 }

@@ -18,7 +18,7 @@ public:
     // Stops the process when the bundle holds no storyboard of that name.
     explicit Storyboard(const QString& name);
 
-    const QString& name() const { return name_; }
+    const QString& name() const { return m_name; }
 
     // A new controller whose view will come from the scene `identifier`, not loaded yet. Stops
     // the process when the storyboard has no such scene.
@@ -27,7 +27,7 @@ public:
     {
         static_assert(std::is_base_of_v<ViewController, T>);
         auto controller = std::make_shared<T>();
-        controller->scene_ = scene(identifier);
+        controller->m_scene = scene(identifier);
         return controller;
     }
 
@@ -35,7 +35,7 @@ public:
     static QString scenePath(const QString& name, const QString& identifier);
 
 private:
-    QString name_;
+    QString m_name;
 };
 
 } // namespace lanterncrest

@@ -15,18 +15,18 @@ UiClassRegistry::UiClassRegistry()
 
 void UiClassRegistry::registerClass(const QString& className, Factory factory)
 {
-    factories_[className] = std::move(factory);
+    m_factories[className] = std::move(factory);
 }
 
 bool UiClassRegistry::contains(const QString& className) const
 {
-    return factories_.contains(className);
+    return m_factories.contains(className);
 }
 
 QWidget* UiClassRegistry::create(const QString& className, QWidget* parent) const
 {
-    const auto found = factories_.find(className);
-    return found == factories_.end() ? nullptr : found->second(parent);
+    const auto found = m_factories.find(className);
+    return found == m_factories.end() ? nullptr : found->second(parent);
 }
 
 } // namespace lanterncrest

@@ -35,7 +35,7 @@ public:
 
 private:
     UiClassRegistry();
-    std::unordered_map<QString, Factory> factories_;
+    std::unordered_map<QString, Factory> m_factories;
 };
 
 // Registers the classes of platform/ui; called once by UiClassRegistry::shared().

@@ -10,7 +10,7 @@ namespace lanterncrest {
 
 UiLoader::UiLoader(QString resource, QObject* parent)
     : QUiLoader(parent)
-    , resource_(std::move(resource))
+    , m_resource(std::move(resource))
 {
 }
 
@@ -25,7 +25,7 @@ QWidget* UiLoader::createWidget(const QString& className, QWidget* parent, const
         widget = QUiLoader::createWidget(className, parent, name);
     if (!widget)
         qFatal("Lanterncrest: %s: no widget class named '%s' (register it with UiClassRegistry)",
-               qUtf8Printable(resource_), qUtf8Printable(className));
+               qUtf8Printable(m_resource), qUtf8Printable(className));
     // The builder sets the properties right after this returns: watching them here is how the
     // runtime attributes get applied one by one, in the file's order.
     widget->installEventFilter(this);
@@ -39,7 +39,7 @@ bool UiLoader::eventFilter(QObject* watched, QEvent* event)
         // Qt keeps state of its own in dynamic properties named "_q_..." (a style sheet's font,
         // for one): those are no attributes of the file.
         if (!name.startsWith("_q_") && !RuntimeAttributes::isConnectionAttribute(name))
-            RuntimeAttributes::shared().apply(*watched, name, watched->property(name), resource_);
+            RuntimeAttributes::shared().apply(*watched, name, watched->property(name), m_resource);
     }
     return false;
 }

@@ -18,7 +18,7 @@ public:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    QString resource_;
+    QString m_resource;
 };
 
 } // namespace lanterncrest

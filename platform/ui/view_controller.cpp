@@ -9,53 +9,53 @@ ViewController::ViewController() = default;
 ViewController::~ViewController()
 {
     // The view goes with its controller, wherever it is shown.
-    delete view_.data();
+    delete m_view.data();
 }
 
 QWidget* ViewController::view()
 {
     loadViewIfNeeded();
-    return view_.data();
+    return m_view.data();
 }
 
 void ViewController::loadViewIfNeeded()
 {
-    if (view_)
+    if (m_view)
         return;
     loadView();
-    if (!view_)
+    if (!m_view)
         qFatal("Lanterncrest: loadView() of %s set no view", typeid(*this).name());
-    if (!viewDidLoadRan_) {
-        viewDidLoadRan_ = true;
+    if (!m_viewDidLoadRan) {
+        m_viewDidLoadRan = true;
         viewDidLoad();
     }
 }
 
 NavigationController* ViewController::navigationController() const
 {
-    return navigationController_.data();
+    return m_navigationController.data();
 }
 
 bool ViewController::isViewLoaded() const
 {
-    return !view_.isNull();
+    return !m_view.isNull();
 }
 
 void ViewController::setTitle(const QString& title)
 {
-    title_ = title;
-    if (navigationController_)
-        navigationController_->updateNavigationBar();
+    m_title = title;
+    if (m_navigationController)
+        m_navigationController->updateNavigationBar();
 }
 
 void ViewController::loadView()
 {
-    setView(scene_ ? scene_->instantiate(this) : new QWidget);
+    setView(m_scene ? m_scene->instantiate(this) : new QWidget);
 }
 
 void ViewController::setView(QWidget* view)
 {
-    view_ = view;
+    m_view = view;
 }
 
 } // namespace lanterncrest

@@ -30,16 +30,16 @@ public:
     QWidget* view();
     void loadViewIfNeeded();
     bool isViewLoaded() const;
-    QWidget* viewIfLoaded() const { return view_.data(); }
+    QWidget* viewIfLoaded() const { return m_view.data(); }
 
     // The navigation controller whose stack holds this controller, or nullptr.
     NavigationController* navigationController() const;
 
-    QString title() const { return title_; }
+    QString title() const { return m_title; }
     void setTitle(const QString& title);
 
     // The storyboard scene this controller loads its view from, if any.
-    const std::optional<Nib>& storyboardScene() const { return scene_; }
+    const std::optional<Nib>& storyboardScene() const { return m_scene; }
 
 protected:
     // Builds the view; an override must call setView().
@@ -53,11 +53,11 @@ private:
     friend class Storyboard;
     friend class NavigationController;
 
-    std::optional<Nib> scene_;
-    QPointer<QWidget> view_;
-    QPointer<NavigationController> navigationController_;
-    QString title_;
-    bool viewDidLoadRan_ = false;
+    std::optional<Nib> m_scene;
+    QPointer<QWidget> m_view;
+    QPointer<NavigationController> m_navigationController;
+    QString m_title;
+    bool m_viewDidLoadRan = false;
 };
 
 } // namespace lanterncrest

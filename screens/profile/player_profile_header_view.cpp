@@ -57,61 +57,61 @@ PlayerProfileHeaderView::PlayerProfileHeaderView(QWidget* parent)
 
 void PlayerProfileHeaderView::fillPlayerData()
 {
-    const People* player = playerObject_ ? &*playerObject_ : nullptr;
+    const People* player = m_playerObject ? &*m_playerObject : nullptr;
 
     const std::optional<QString> name = player ? localizedName(player->ar_name, player->en_name) : std::nullopt;
     if (name) {
         // Split at every single blank, nothing trimmed: an empty name is one empty word, and a
         // leading, trailing or doubled blank makes an empty word. Middle words are not shown.
         const QStringList words = name->split(u' ');
-        nameLabel_->setOptionalText(upperCased(words.first()));
-        lastNameLabel_->setOptionalText(upperCased(words.last()));
+        m_nameLabel->setOptionalText(upperCased(words.first()));
+        m_lastNameLabel->setOptionalText(upperCased(words.last()));
     } else {
-        nameLabel_->setOptionalText(std::nullopt);
-        lastNameLabel_->setOptionalText(std::nullopt);
+        m_nameLabel->setOptionalText(std::nullopt);
+        m_lastNameLabel->setOptionalText(std::nullopt);
     }
-    positionLabel_->setOptionalText(player ? positionName(*player) : std::nullopt);
+    m_positionLabel->setOptionalText(player ? positionName(*player) : std::nullopt);
     if (!player)
         return;
 
     if (player->national_shirt_number)
-        shirtNoLabel_->setText(QString::number(*player->national_shirt_number));
+        m_shirtNoLabel->setText(QString::number(*player->national_shirt_number));
     if (const auto url = photoUrl(*player))
-        setImage(*playerPhoto_, url, QStringLiteral("imageHorizontalPlaceHolderBig"));
+        setImage(*m_playerPhoto, url, QStringLiteral("imageHorizontalPlaceHolderBig"));
     if (const auto url = countryImageUrl(*player))
-        setImage(*teamIcon_, url, QStringLiteral("imageHorizontalPlaceHolderSmall"));
+        setImage(*m_teamIcon, url, QStringLiteral("imageHorizontalPlaceHolderSmall"));
 }
 
 void PlayerProfileHeaderView::followClicked()
 {
-    if (const auto listener = delegate_.lock())
+    if (const auto listener = m_delegate.lock())
         listener->followTapped();
 }
 
 void PlayerProfileHeaderView::viewPostsClicked()
 {
-    if (const auto listener = delegate_.lock())
+    if (const auto listener = m_delegate.lock())
         listener->viewPostsTapped();
 }
 
 void PlayerProfileHeaderView::bindNib(NibBindings& bindings)
 {
-    bindings.outlet(QStringLiteral("playerBackground"), playerBackground_);
-    bindings.outlet(QStringLiteral("playerPhoto"), playerPhoto_);
-    bindings.outlet(QStringLiteral("shirtNoLabel"), shirtNoLabel_);
-    bindings.outlet(QStringLiteral("nameLabel"), nameLabel_);
-    bindings.outlet(QStringLiteral("lastNameLabel"), lastNameLabel_);
-    bindings.outlet(QStringLiteral("positionLabel"), positionLabel_);
-    bindings.outlet(QStringLiteral("appearanceLabel"), appearanceLabel_);
-    bindings.outlet(QStringLiteral("appearanceValueLabel"), appearanceValueLabel_);
-    bindings.outlet(QStringLiteral("goalsLabel"), goalsLabel_);
-    bindings.outlet(QStringLiteral("goalsValueLabel"), goalsValueLabel_);
-    bindings.outlet(QStringLiteral("assistsLabel"), assistsLabel_);
-    bindings.outlet(QStringLiteral("assistsValueLabel"), assistsValueLabel_);
-    bindings.outlet(QStringLiteral("teamIcon"), teamIcon_);
-    bindings.outlet(QStringLiteral("tabCollectionView"), tabCollectionView_);
-    bindings.outlet(QStringLiteral("subTabCollectionView"), subTabCollectionView_);
-    bindings.outlet(QStringLiteral("selectionView"), selectionView_);
+    bindings.outlet(QStringLiteral("playerBackground"), m_playerBackground);
+    bindings.outlet(QStringLiteral("playerPhoto"), m_playerPhoto);
+    bindings.outlet(QStringLiteral("shirtNoLabel"), m_shirtNoLabel);
+    bindings.outlet(QStringLiteral("nameLabel"), m_nameLabel);
+    bindings.outlet(QStringLiteral("lastNameLabel"), m_lastNameLabel);
+    bindings.outlet(QStringLiteral("positionLabel"), m_positionLabel);
+    bindings.outlet(QStringLiteral("appearanceLabel"), m_appearanceLabel);
+    bindings.outlet(QStringLiteral("appearanceValueLabel"), m_appearanceValueLabel);
+    bindings.outlet(QStringLiteral("goalsLabel"), m_goalsLabel);
+    bindings.outlet(QStringLiteral("goalsValueLabel"), m_goalsValueLabel);
+    bindings.outlet(QStringLiteral("assistsLabel"), m_assistsLabel);
+    bindings.outlet(QStringLiteral("assistsValueLabel"), m_assistsValueLabel);
+    bindings.outlet(QStringLiteral("teamIcon"), m_teamIcon);
+    bindings.outlet(QStringLiteral("tabCollectionView"), m_tabCollectionView);
+    bindings.outlet(QStringLiteral("subTabCollectionView"), m_subTabCollectionView);
+    bindings.outlet(QStringLiteral("selectionView"), m_selectionView);
     bindings.action(QStringLiteral("followClicked"), [this] { followClicked(); });
     bindings.action(QStringLiteral("viewPostsClicked"), [this] { viewPostsClicked(); });
 }
@@ -119,9 +119,9 @@ void PlayerProfileHeaderView::bindNib(NibBindings& bindings)
 void PlayerProfileHeaderView::awakeFromNib()
 {
     // No sub-tabs exist yet: the strip stays collapsed.
-    subTabCollectionView_->setFixedHeight(0);
-    tabCollectionView_->registerCell(Nib(tabCellIdentifier), tabCellIdentifier);
-    subTabCollectionView_->registerCell(Nib(subTabCellIdentifier), subTabCellIdentifier);
+    m_subTabCollectionView->setFixedHeight(0);
+    m_tabCollectionView->registerCell(Nib(tabCellIdentifier), tabCellIdentifier);
+    m_subTabCollectionView->registerCell(Nib(subTabCellIdentifier), subTabCellIdentifier);
     fillPlayerData();
 }
 
@@ -145,7 +145,7 @@ QSizeF PlayerProfileHeaderView::sizeForItemAt(CollectionView& collectionView, co
 bool PlayerProfileHeaderView::isTabStrip(const CollectionView& collectionView) const
 {
     // Anything that is not the connected tab strip counts as the sub-tab strip.
-    return &collectionView == tabCollectionView_.data();
+    return &collectionView == m_tabCollectionView.data();
 }
 
 } // namespace lanterncrest

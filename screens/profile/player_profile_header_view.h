@@ -47,52 +47,52 @@ public:
     QSizeF sizeForItemAt(CollectionView& collectionView, const IndexPath& indexPath) override;
 
     // The player shown; the profile screen hands it over before calling fillPlayerData().
-    const std::optional<People>& playerObject() const { return playerObject_; }
-    void setPlayerObject(std::optional<People> player) { playerObject_ = std::move(player); }
+    const std::optional<People>& playerObject() const { return m_playerObject; }
+    void setPlayerObject(std::optional<People> player) { m_playerObject = std::move(player); }
 
     // Hears the buttons; held weakly.
-    std::weak_ptr<PlayerProfileHeaderViewDelegate> delegate() const { return delegate_; }
-    void setDelegate(std::weak_ptr<PlayerProfileHeaderViewDelegate> delegate) { delegate_ = std::move(delegate); }
+    std::weak_ptr<PlayerProfileHeaderViewDelegate> delegate() const { return m_delegate; }
+    void setDelegate(std::weak_ptr<PlayerProfileHeaderViewDelegate> delegate) { m_delegate = std::move(delegate); }
 
     // The nib's views.
-    View* playerBackground() const { return playerBackground_; }
-    ImageView* playerPhoto() const { return playerPhoto_; }
-    Label* shirtNoLabel() const { return shirtNoLabel_; }
-    Label* nameLabel() const { return nameLabel_; }
-    Label* lastNameLabel() const { return lastNameLabel_; }
-    Label* positionLabel() const { return positionLabel_; }
-    Label* appearanceLabel() const { return appearanceLabel_; }
-    Label* appearanceValueLabel() const { return appearanceValueLabel_; }
-    Label* goalsLabel() const { return goalsLabel_; }
-    Label* goalsValueLabel() const { return goalsValueLabel_; }
-    Label* assistsLabel() const { return assistsLabel_; }
-    Label* assistsValueLabel() const { return assistsValueLabel_; }
-    ImageView* teamIcon() const { return teamIcon_; }
-    CollectionView* tabCollectionView() const { return tabCollectionView_; }
-    CollectionView* subTabCollectionView() const { return subTabCollectionView_; }
-    View* selectionView() const { return selectionView_; }
+    View* playerBackground() const { return m_playerBackground; }
+    ImageView* playerPhoto() const { return m_playerPhoto; }
+    Label* shirtNoLabel() const { return m_shirtNoLabel; }
+    Label* nameLabel() const { return m_nameLabel; }
+    Label* lastNameLabel() const { return m_lastNameLabel; }
+    Label* positionLabel() const { return m_positionLabel; }
+    Label* appearanceLabel() const { return m_appearanceLabel; }
+    Label* appearanceValueLabel() const { return m_appearanceValueLabel; }
+    Label* goalsLabel() const { return m_goalsLabel; }
+    Label* goalsValueLabel() const { return m_goalsValueLabel; }
+    Label* assistsLabel() const { return m_assistsLabel; }
+    Label* assistsValueLabel() const { return m_assistsValueLabel; }
+    ImageView* teamIcon() const { return m_teamIcon; }
+    CollectionView* tabCollectionView() const { return m_tabCollectionView; }
+    CollectionView* subTabCollectionView() const { return m_subTabCollectionView; }
+    View* selectionView() const { return m_selectionView; }
 
 private:
     bool isTabStrip(const CollectionView& collectionView) const;
 
-    QPointer<View> playerBackground_;
-    QPointer<ImageView> playerPhoto_;
-    QPointer<Label> shirtNoLabel_;
-    QPointer<Label> nameLabel_;
-    QPointer<Label> lastNameLabel_;
-    QPointer<Label> positionLabel_;
-    QPointer<Label> appearanceLabel_;
-    QPointer<Label> appearanceValueLabel_;
-    QPointer<Label> goalsLabel_;
-    QPointer<Label> goalsValueLabel_;
-    QPointer<Label> assistsLabel_;
-    QPointer<Label> assistsValueLabel_;
-    QPointer<ImageView> teamIcon_;
-    QPointer<CollectionView> tabCollectionView_;
-    QPointer<CollectionView> subTabCollectionView_;
-    QPointer<View> selectionView_;
-    std::optional<People> playerObject_;
-    std::weak_ptr<PlayerProfileHeaderViewDelegate> delegate_;
+    QPointer<View> m_playerBackground;
+    QPointer<ImageView> m_playerPhoto;
+    QPointer<Label> m_shirtNoLabel;
+    QPointer<Label> m_nameLabel;
+    QPointer<Label> m_lastNameLabel;
+    QPointer<Label> m_positionLabel;
+    QPointer<Label> m_appearanceLabel;
+    QPointer<Label> m_appearanceValueLabel;
+    QPointer<Label> m_goalsLabel;
+    QPointer<Label> m_goalsValueLabel;
+    QPointer<Label> m_assistsLabel;
+    QPointer<Label> m_assistsValueLabel;
+    QPointer<ImageView> m_teamIcon;
+    QPointer<CollectionView> m_tabCollectionView;
+    QPointer<CollectionView> m_subTabCollectionView;
+    QPointer<View> m_selectionView;
+    std::optional<People> m_playerObject;
+    std::weak_ptr<PlayerProfileHeaderViewDelegate> m_delegate;
 };
 
 } // namespace lanterncrest

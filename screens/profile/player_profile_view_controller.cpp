@@ -19,19 +19,19 @@ void PlayerProfileViewController::viewPostsClicked()
 
 void PlayerProfileViewController::followTapped()
 {
-    if (const auto host = delegate_.lock())
+    if (const auto host = m_delegate.lock())
         host->fololow(playerId());
 }
 
 void PlayerProfileViewController::viewPostsTapped()
 {
-    if (const auto host = delegate_.lock())
+    if (const auto host = m_delegate.lock())
         host->viewPosts(playerId());
 }
 
 void PlayerProfileViewController::bindNib(NibBindings& bindings)
 {
-    bindings.outlet(QStringLiteral("playerProfileTableView"), playerProfileTableView_);
+    bindings.outlet(QStringLiteral("playerProfileTableView"), m_playerProfileTableView);
     bindings.action(QStringLiteral("viewPostsClicked"), [this] { viewPostsClicked(); });
 }
 
@@ -46,16 +46,16 @@ void PlayerProfileViewController::setupHeaderView()
     // The header owns its nib and declares both button actions itself, so it is loaded without
     // this controller as a second owner: the controller's outlets are not in that file.
     auto* header = Nib(QStringLiteral("PlayerProfileHeaderView")).instantiate<PlayerProfileHeaderView>();
-    header->setPlayerObject(playerObject_);
+    header->setPlayerObject(m_playerObject);
     header->setDelegate(std::static_pointer_cast<PlayerProfileViewController>(weak_from_this().lock()));
     header->fillPlayerData();
     // The table takes the header at the height the nib gives it.
-    playerProfileTableView_->setTableHeaderView(header);
+    m_playerProfileTableView->setTableHeaderView(header);
 }
 
 QString PlayerProfileViewController::playerId() const
 {
-    return playerObject_ && playerObject_->id ? QString::fromStdString(*playerObject_->id) : QString();
+    return m_playerObject && m_playerObject->id ? QString::fromStdString(*m_playerObject->id) : QString();
 }
 
 } // namespace lanterncrest

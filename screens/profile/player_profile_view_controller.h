@@ -25,15 +25,15 @@ public:
     static std::shared_ptr<PlayerProfileViewController> viewController();
 
     // The host's receiver of follow and view-posts requests, held weakly; read at each tap.
-    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate() const { return delegate_; }
-    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate) { delegate_ = std::move(delegate); }
+    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate() const { return m_delegate; }
+    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate) { m_delegate = std::move(delegate); }
 
     // The player shown. Set it before the view loads: the header takes its copy then. A later
     // write changes only the id that the next tap passes.
-    const std::optional<People>& playerObject() const { return playerObject_; }
-    void setPlayerObject(std::optional<People> player) { playerObject_ = std::move(player); }
+    const std::optional<People>& playerObject() const { return m_playerObject; }
+    void setPlayerObject(std::optional<People> player) { m_playerObject = std::move(player); }
 
-    TableView* playerProfileTableView() const { return playerProfileTableView_; }
+    TableView* playerProfileTableView() const { return m_playerProfileTableView; }
 
     // The action "viewPostsClicked": the same as viewPostsTapped().
     void viewPostsClicked();
@@ -49,9 +49,9 @@ private:
     void setupHeaderView();
     QString playerId() const;
 
-    QPointer<TableView> playerProfileTableView_;
-    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate_;
-    std::optional<People> playerObject_;
+    QPointer<TableView> m_playerProfileTableView;
+    std::weak_ptr<SeasonTeamsViewControllerDelegate> m_delegate;
+    std::optional<People> m_playerObject;
 };
 
 } // namespace lanterncrest

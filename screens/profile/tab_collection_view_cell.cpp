@@ -9,8 +9,8 @@ TabCollectionViewCell::TabCollectionViewCell(QWidget* parent)
 
 void TabCollectionViewCell::bindNib(NibBindings& bindings)
 {
-    bindings.outlet(QStringLiteral("tabIcon"), tabIcon_);
-    bindings.outlet(QStringLiteral("tabTitle"), tabTitle_);
+    bindings.outlet(QStringLiteral("tabIcon"), m_tabIcon);
+    bindings.outlet(QStringLiteral("tabTitle"), m_tabTitle);
 }
 
 } // namespace lanterncrest

@@ -18,12 +18,12 @@ public:
 
     void bindNib(NibBindings& bindings) override;
 
-    ImageView* tabIcon() const { return tabIcon_; }
-    Label* tabTitle() const { return tabTitle_; }
+    ImageView* tabIcon() const { return m_tabIcon; }
+    Label* tabTitle() const { return m_tabTitle; }
 
 private:
-    QPointer<ImageView> tabIcon_;
-    QPointer<Label> tabTitle_;
+    QPointer<ImageView> m_tabIcon;
+    QPointer<Label> m_tabTitle;
 };
 
 } // namespace lanterncrest

@@ -85,21 +85,21 @@ void PlayerListCollectionViewCell::bindNib(NibBindings& bindings)
 {
     bindings.outlet<View>(QStringLiteral("containerView"), [this](View* view) { setContainerView(view); });
     bindings.outlet<ImageView>(QStringLiteral("playerPhoto"), [this](ImageView* view) { setPlayerPhoto(view); });
-    bindings.outlet(QStringLiteral("nameLabel"), nameLabel_);
-    bindings.outlet(QStringLiteral("lastNameLabel"), lastNameLabel_);
-    bindings.outlet(QStringLiteral("shirtNoLabel"), shirtNoLabel_);
+    bindings.outlet(QStringLiteral("nameLabel"), m_nameLabel);
+    bindings.outlet(QStringLiteral("lastNameLabel"), m_lastNameLabel);
+    bindings.outlet(QStringLiteral("shirtNoLabel"), m_shirtNoLabel);
 }
 
 void PlayerListCollectionViewCell::setContainerView(View* view)
 {
-    containerView_ = view;
+    m_containerView = view;
     if (view)
         applyShadow(*view, colorFromHexString(QStringLiteral("#d6d6d6"), 1), 1, 0, 2, 6);
 }
 
 void PlayerListCollectionViewCell::setPlayerPhoto(ImageView* view)
 {
-    playerPhoto_ = view;
+    m_playerPhoto = view;
     if (view)
         view->changeLayerStyle([](LayerStyle& style) {
             style.masksToBounds = true;
@@ -109,31 +109,31 @@ void PlayerListCollectionViewCell::setPlayerPhoto(ImageView* view)
 
 void PlayerListCollectionViewCell::configure(const People& player)
 {
-    setImage(*playerPhoto_, thumbnailAddress(player), QStringLiteral("imageHorizontalPlaceHolderSmall"));
+    setImage(*m_playerPhoto, thumbnailAddress(player), QStringLiteral("imageHorizontalPlaceHolderSmall"));
 
     const std::optional<QString> name = localizedName(player.ar_name, player.en_name);
     if (name) {
         // Split at single blanks only: two blanks in a row leave an empty word between them.
         const QStringList words = name->split(u' ');
-        nameLabel_->setOptionalText(words.first());
-        lastNameLabel_->setOptionalText(upperCased(words.last()));
+        m_nameLabel->setOptionalText(words.first());
+        m_lastNameLabel->setOptionalText(upperCased(words.last()));
     } else {
-        nameLabel_->setOptionalText(std::nullopt);
-        lastNameLabel_->setOptionalText(std::nullopt);
+        m_nameLabel->setOptionalText(std::nullopt);
+        m_lastNameLabel->setOptionalText(std::nullopt);
     }
 
     if (player.national_shirt_number)
-        shirtNoLabel_->setOptionalText(QString::number(*player.national_shirt_number));
+        m_shirtNoLabel->setOptionalText(QString::number(*player.national_shirt_number));
     else
-        shirtNoLabel_->setOptionalText(std::nullopt);
+        m_shirtNoLabel->setOptionalText(std::nullopt);
 
     const QColor background = containerColor(player.country);
-    containerView_->changeLayerStyle([&](LayerStyle& style) { style.backgroundColor = background; });
+    m_containerView->changeLayerStyle([&](LayerStyle& style) { style.backgroundColor = background; });
 }
 
 void PlayerListCollectionViewCell::setLabelsTextColor(const QColor& color)
 {
-    for (Label* label : {nameLabel_.data(), lastNameLabel_.data(), shirtNoLabel_.data()}) {
+    for (Label* label : {m_nameLabel.data(), m_lastNameLabel.data(), m_shirtNoLabel.data()}) {
         // A label draws with WindowText, or with Text once it sits on a Base background such as
         // a scroll area's viewport: the colour holds wherever the card is shown.
         QPalette palette = label->palette();

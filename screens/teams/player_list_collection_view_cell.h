@@ -35,22 +35,22 @@ public:
     // card's background colour.
     QColor containerColor(const std::optional<Country>& country);
 
-    View* containerView() const { return containerView_; }
-    ImageView* playerPhoto() const { return playerPhoto_; }
-    Label* nameLabel() const { return nameLabel_; }
-    Label* lastNameLabel() const { return lastNameLabel_; }
-    Label* shirtNoLabel() const { return shirtNoLabel_; }
+    View* containerView() const { return m_containerView; }
+    ImageView* playerPhoto() const { return m_playerPhoto; }
+    Label* nameLabel() const { return m_nameLabel; }
+    Label* lastNameLabel() const { return m_lastNameLabel; }
+    Label* shirtNoLabel() const { return m_shirtNoLabel; }
 
     // The card casts the shared card shadow; the photo is clipped to a round frame.
     void setContainerView(View* view);
     void setPlayerPhoto(ImageView* view);
 
 private:
-    QPointer<View> containerView_;
-    QPointer<ImageView> playerPhoto_;
-    QPointer<Label> nameLabel_;
-    QPointer<Label> lastNameLabel_;
-    QPointer<Label> shirtNoLabel_;
+    QPointer<View> m_containerView;
+    QPointer<ImageView> m_playerPhoto;
+    QPointer<Label> m_nameLabel;
+    QPointer<Label> m_lastNameLabel;
+    QPointer<Label> m_shirtNoLabel;
 };
 
 } // namespace lanterncrest

@@ -48,14 +48,14 @@ CompositionalLayout PlayerListViewController::createLayout()
 
 void PlayerListViewController::bindNib(NibBindings& bindings)
 {
-    bindings.outlet(QStringLiteral("playerListCollectionView"), playerListCollectionView_);
+    bindings.outlet(QStringLiteral("playerListCollectionView"), m_playerListCollectionView);
     bindings.outlet<ImageView>(QStringLiteral("countryIcon"), [this](ImageView* view) { setCountryIcon(view); });
-    bindings.outlet(QStringLiteral("noDataLabel"), noDataLabel_);
+    bindings.outlet(QStringLiteral("noDataLabel"), m_noDataLabel);
 }
 
 void PlayerListViewController::setCountryIcon(ImageView* view)
 {
-    countryIcon_ = view;
+    m_countryIcon = view;
     if (view)
         view->changeLayerStyle([](LayerStyle& style) {
             style.masksToBounds = true;
@@ -67,10 +67,10 @@ void PlayerListViewController::setCountryIcon(ImageView* view)
 
 void PlayerListViewController::viewDidLoad()
 {
-    playerListCollectionView_->registerCell(Nib(cellIdentifier), cellIdentifier);
-    playerListCollectionView_->registerSupplementaryView(
+    m_playerListCollectionView->registerCell(Nib(cellIdentifier), cellIdentifier);
+    m_playerListCollectionView->registerSupplementaryView(
         Nib(headerIdentifier), CollectionView::elementKindSectionHeader(), headerIdentifier);
-    playerListCollectionView_->setCollectionViewLayout(createLayout());
+    m_playerListCollectionView->setCollectionViewLayout(createLayout());
     showTitle();
     loadSquad();
 }
@@ -78,14 +78,14 @@ void PlayerListViewController::viewDidLoad()
 void PlayerListViewController::showTitle()
 {
     std::optional<QString> name;
-    if (currentTeam_)
-        name = localizedName(currentTeam_->ar_name, currentTeam_->en_name);
+    if (m_currentTeam)
+        name = localizedName(m_currentTeam->ar_name, m_currentTeam->en_name);
     setTitle(upperCased(name).value_or(QString()));
 }
 
 void PlayerListViewController::loadSquad()
 {
-    if (currentTeamId_.isEmpty())
+    if (m_currentTeamId.isEmpty())
         return;
     auto viewModel = std::make_shared<PlayerListingViewModel>(
         std::make_shared<PlayerListService>(NetworkManager::shared()));
@@ -94,7 +94,7 @@ void PlayerListViewController::loadSquad()
     // gone back: a late answer still ends this screen's wait for the overlay.
     auto self = std::static_pointer_cast<PlayerListViewController>(shared_from_this());
     MainQueue::asyncAfter(0.01, [self, viewModel] {
-        viewModel->getTeamPlayers(self->currentTeamId_, QString::fromLatin1(SeasonTeamsViewController::seasonId),
+        viewModel->getTeamPlayers(self->m_currentTeamId, QString::fromLatin1(SeasonTeamsViewController::seasonId),
             [self](const PlayerList& answer) { self->showSquad(answer.data.value_or(std::vector<People>{})); },
             [self](const ApiError&) { self->showSquad({}); });
     });
@@ -104,22 +104,22 @@ void PlayerListViewController::showSquad(const std::vector<People>& players)
 {
     ProgressHUD::dismissLoading(viewIfLoaded());
     if (players.empty()) {
-        noDataLabel_->setVisible(true);
-        playerListCollectionView_->setVisible(false);
+        m_noDataLabel->setVisible(true);
+        m_playerListCollectionView->setVisible(false);
         return;
     }
     PositionGroups grouped = groupByPosition(players);
-    standingDictData_ = std::move(grouped.groups);
-    sortedSections_ = std::move(grouped.sortedKeys);
-    playerListCollectionView_->reloadData();
+    m_standingDictData = std::move(grouped.groups);
+    m_sortedSections = std::move(grouped.sortedKeys);
+    m_playerListCollectionView->reloadData();
 }
 
 const std::vector<People>* PlayerListViewController::group(int section) const
 {
-    if (section < 0 || section >= int(sortedSections_.size()))
+    if (section < 0 || section >= int(m_sortedSections.size()))
         return nullptr;
-    const auto found = standingDictData_.find(sortedSections_[section]);
-    return found == standingDictData_.end() ? nullptr : &found->second;
+    const auto found = m_standingDictData.find(m_sortedSections[section]);
+    return found == m_standingDictData.end() ? nullptr : &found->second;
 }
 
 // Item i of section s is player i of the s-th group in section order, not the i-th player of
@@ -134,7 +134,7 @@ const People* PlayerListViewController::player(const IndexPath& indexPath) const
 
 int PlayerListViewController::numberOfSections(CollectionView& /*collectionView*/)
 {
-    return int(standingDictData_.size());
+    return int(m_standingDictData.size());
 }
 
 int PlayerListViewController::numberOfItemsInSection(CollectionView& /*collectionView*/, int section)
@@ -183,7 +183,7 @@ QSizeF PlayerListViewController::referenceSizeForHeaderInSection(CollectionView&
 void PlayerListViewController::didSelectItemAt(CollectionView& /*collectionView*/, const IndexPath& indexPath)
 {
     auto profile = PlayerProfileViewController::viewController();
-    profile->setDelegate(delegate_);
+    profile->setDelegate(m_delegate);
     if (const People* tapped = player(indexPath))
         profile->setPlayerObject(*tapped);
     if (NavigationController* navigation = navigationController())

@@ -37,21 +37,21 @@ public:
     // is read when the view loads, its id once more when the request leaves (an empty id
     // requests nothing). The host's delegate, held weakly, is handed on to each profile this
     // screen opens.
-    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate() const { return delegate_; }
-    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate) { delegate_ = std::move(delegate); }
-    const QString& currentTeamId() const { return currentTeamId_; }
-    void setCurrentTeamId(const QString& teamId) { currentTeamId_ = teamId; }
-    const std::optional<TeamData>& currentTeam() const { return currentTeam_; }
-    void setCurrentTeam(std::optional<TeamData> team) { currentTeam_ = std::move(team); }
+    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate() const { return m_delegate; }
+    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate) { m_delegate = std::move(delegate); }
+    const QString& currentTeamId() const { return m_currentTeamId; }
+    void setCurrentTeamId(const QString& teamId) { m_currentTeamId = teamId; }
+    const std::optional<TeamData>& currentTeam() const { return m_currentTeam; }
+    void setCurrentTeam(std::optional<TeamData> team) { m_currentTeam = std::move(team); }
 
     // The squad by position, and the positions in the order of the sections. Both empty
     // until an answer with players has arrived.
-    const PositionGroupMap& standingDictData() const { return standingDictData_; }
-    const std::vector<QString>& sortedSections() const { return sortedSections_; }
+    const PositionGroupMap& standingDictData() const { return m_standingDictData; }
+    const std::vector<QString>& sortedSections() const { return m_sortedSections; }
 
-    CollectionView* playerListCollectionView() const { return playerListCollectionView_; }
-    ImageView* countryIcon() const { return countryIcon_; }
-    Label* noDataLabel() const { return noDataLabel_; }
+    CollectionView* playerListCollectionView() const { return m_playerListCollectionView; }
+    ImageView* countryIcon() const { return m_countryIcon; }
+    Label* noDataLabel() const { return m_noDataLabel; }
     // The round white frame of the country icon.
     void setCountryIcon(ImageView* view);
 
@@ -83,16 +83,16 @@ private:
     const std::vector<People>* group(int section) const;
     const People* player(const IndexPath& indexPath) const;
 
-    QPointer<CollectionView> playerListCollectionView_;
-    QPointer<ImageView> countryIcon_;
-    QPointer<Label> noDataLabel_;
+    QPointer<CollectionView> m_playerListCollectionView;
+    QPointer<ImageView> m_countryIcon;
+    QPointer<Label> m_noDataLabel;
 
-    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate_;
-    QString currentTeamId_;
-    std::optional<TeamData> currentTeam_;
+    std::weak_ptr<SeasonTeamsViewControllerDelegate> m_delegate;
+    QString m_currentTeamId;
+    std::optional<TeamData> m_currentTeam;
 
-    PositionGroupMap standingDictData_;
-    std::vector<QString> sortedSections_;
+    PositionGroupMap m_standingDictData;
+    std::vector<QString> m_sortedSections;
 };
 
 } // namespace lanterncrest

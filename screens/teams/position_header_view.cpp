@@ -8,7 +8,7 @@ PositionHeaderView::PositionHeaderView(QWidget* parent) : CollectionReusableView
 
 void PositionHeaderView::bindNib(NibBindings& bindings)
 {
-    bindings.outlet(QStringLiteral("positionName"), positionName_);
+    bindings.outlet(QStringLiteral("positionName"), m_positionName);
 }
 
 void PositionHeaderView::configure(const std::optional<PositionData>& position)
@@ -16,7 +16,7 @@ void PositionHeaderView::configure(const std::optional<PositionData>& position)
     std::optional<QString> name;
     if (position)
         name = localizedName(position->ar_name, position->en_name);
-    positionName_->setOptionalText(upperCased(name));
+    m_positionName->setOptionalText(upperCased(name));
 }
 
 } // namespace lanterncrest

@@ -25,10 +25,10 @@ public:
     // never keeps another section's name.
     void configure(const std::optional<PositionData>& position);
 
-    Label* positionName() const { return positionName_; }
+    Label* positionName() const { return m_positionName; }
 
 private:
-    QPointer<Label> positionName_;
+    QPointer<Label> m_positionName;
 };
 
 } // namespace lanterncrest

@@ -14,8 +14,8 @@ class SceneDelegate {
 public:
     SceneDelegate() = default;
 
-    const std::shared_ptr<QWidget>& window() const { return window_; }
-    void setWindow(std::shared_ptr<QWidget> window) { window_ = std::move(window); }
+    const std::shared_ptr<QWidget>& window() const { return m_window; }
+    void setWindow(std::shared_ptr<QWidget> window) { m_window = std::move(window); }
 
     void sceneWillConnect(QWindow* /*scene*/) {}
     void sceneDidDisconnect(QWindow* /*scene*/) {}
@@ -25,7 +25,7 @@ public:
     void sceneDidEnterBackground(QWindow* /*scene*/) {}
 
 private:
-    std::shared_ptr<QWidget> window_;
+    std::shared_ptr<QWidget> m_window;
 };
 
 } // namespace lanterncrest

@@ -38,13 +38,13 @@ CompositionalLayout SeasonTeamsViewController::createLayout()
 
 void SeasonTeamsViewController::bindNib(NibBindings& bindings)
 {
-    bindings.outlet(QStringLiteral("teamsCollectionView"), teamsCollectionView_);
+    bindings.outlet(QStringLiteral("teamsCollectionView"), m_teamsCollectionView);
 }
 
 void SeasonTeamsViewController::viewDidLoad()
 {
-    teamsCollectionView_->registerCell(Nib(cellIdentifier), cellIdentifier);
-    teamsCollectionView_->setCollectionViewLayout(createLayout());
+    m_teamsCollectionView->registerCell(Nib(cellIdentifier), cellIdentifier);
+    m_teamsCollectionView->setCollectionViewLayout(createLayout());
     // The view model lives only until the delayed block has sent the request.
     auto viewModel = std::make_shared<PlayerListingViewModel>(
         std::make_shared<PlayerListService>(NetworkManager::shared()));
@@ -67,10 +67,10 @@ void SeasonTeamsViewController::loadTeams(PlayerListingViewModel& viewModel)
 void SeasonTeamsViewController::showTeams(const SeasonTeams& answer)
 {
     ProgressHUD::dismissLoading(viewIfLoaded());
-    teams_ = answer.data.value_or(std::vector<TeamData>{});
+    m_teams = answer.data.value_or(std::vector<TeamData>{});
     // The host may have destroyed the view while the request was out.
-    if (teamsCollectionView_)
-        teamsCollectionView_->reloadData();
+    if (m_teamsCollectionView)
+        m_teamsCollectionView->reloadData();
 }
 
 void SeasonTeamsViewController::endLoading()
@@ -80,25 +80,25 @@ void SeasonTeamsViewController::endLoading()
 
 int SeasonTeamsViewController::numberOfItemsInSection(CollectionView&, int)
 {
-    return static_cast<int>(teams_.size());
+    return static_cast<int>(m_teams.size());
 }
 
 CollectionViewCell* SeasonTeamsViewController::cellForItemAt(CollectionView& collectionView, const IndexPath& indexPath)
 {
     auto* cell = static_cast<TeamCollectionViewCell*>(collectionView.dequeueReusableCell(cellIdentifier, indexPath));
-    cell->configure(teams_.at(std::size_t(indexPath.row())));
+    cell->configure(m_teams.at(std::size_t(indexPath.row())));
     return cell;
 }
 
 void SeasonTeamsViewController::didSelectItemAt(CollectionView&, const IndexPath& indexPath)
 {
-    openTeam(teams_.at(std::size_t(indexPath.row())));
+    openTeam(m_teams.at(std::size_t(indexPath.row())));
 }
 
 void SeasonTeamsViewController::openTeam(const TeamData& team)
 {
     auto squad = PlayerListViewController::viewController();
-    squad->setDelegate(delegate_);
+    squad->setDelegate(m_delegate);
     squad->setCurrentTeamId(team.id ? QString::fromStdString(*team.id) : QString());
     squad->setCurrentTeam(team);
     if (NavigationController* navigation = navigationController())

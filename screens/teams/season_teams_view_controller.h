@@ -33,12 +33,12 @@ public:
 
     // The host's receiver of player actions, held weakly and handed on to the screens this one
     // opens at the moment it opens them.
-    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate() const { return delegate_; }
-    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate) { delegate_ = std::move(delegate); }
+    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate() const { return m_delegate; }
+    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate) { m_delegate = std::move(delegate); }
 
     // The teams in the order of the answer; grid item i shows team i.
-    const std::vector<TeamData>& teams() const { return teams_; }
-    CollectionView* teamsCollectionView() const { return teamsCollectionView_; }
+    const std::vector<TeamData>& teams() const { return m_teams; }
+    CollectionView* teamsCollectionView() const { return m_teamsCollectionView; }
 
     // Three cells a row, each a third of the width wide and 5/11 of the width high, their
     // content 5 points inside that frame.
@@ -60,9 +60,9 @@ private:
     // Opens the squad of the tapped team, handing over the delegate, the team id and the team.
     void openTeam(const TeamData& team);
 
-    QPointer<CollectionView> teamsCollectionView_;
-    std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate_;
-    std::vector<TeamData> teams_;
+    QPointer<CollectionView> m_teamsCollectionView;
+    std::weak_ptr<SeasonTeamsViewControllerDelegate> m_delegate;
+    std::vector<TeamData> m_teams;
 };
 
 } // namespace lanterncrest

@@ -26,19 +26,19 @@ TeamCollectionViewCell::TeamCollectionViewCell(QWidget* parent)
 void TeamCollectionViewCell::bindNib(NibBindings& bindings)
 {
     bindings.outlet<View>(QStringLiteral("containerView"), [this](View* view) { setContainerView(view); });
-    bindings.outlet(QStringLiteral("teamName"), teamName_);
+    bindings.outlet(QStringLiteral("teamName"), m_teamName);
     bindings.outlet<ImageView>(QStringLiteral("teamIcon"), [this](ImageView* view) { setTeamIcon(view); });
 }
 
 void TeamCollectionViewCell::setContainerView(View* view)
 {
-    containerView_ = view;
+    m_containerView = view;
     applyShadow(*view, colorFromHexString(QStringLiteral("#d6d6d6"), 1.0), 1.0f, 0, 2, 6);
 }
 
 void TeamCollectionViewCell::setTeamIcon(ImageView* view)
 {
-    teamIcon_ = view;
+    m_teamIcon = view;
     view->changeLayerStyle([](LayerStyle& style) {
         style.masksToBounds = true;
         style.cornerRadius = 36;
@@ -47,9 +47,9 @@ void TeamCollectionViewCell::setTeamIcon(ImageView* view)
 
 void TeamCollectionViewCell::configure(const TeamData& team)
 {
-    teamName_->setOptionalText(upperCased(localizedName(team.ar_name, team.en_name)));
+    m_teamName->setOptionalText(upperCased(localizedName(team.ar_name, team.en_name)));
     // A team without a logo shows the placeholder, never the logo of the cell's previous team.
-    setImage(*teamIcon_, thumbnailUrl(team), QString::fromLatin1(placeholderImage));
+    setImage(*m_teamIcon, thumbnailUrl(team), QString::fromLatin1(placeholderImage));
 }
 
 } // namespace lanterncrest

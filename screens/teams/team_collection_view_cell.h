@@ -27,9 +27,9 @@ public:
     // when the team has no logo.
     void configure(const TeamData& team);
 
-    View* containerView() const { return containerView_; }
-    Label* teamName() const { return teamName_; }
-    ImageView* teamIcon() const { return teamIcon_; }
+    View* containerView() const { return m_containerView; }
+    Label* teamName() const { return m_teamName; }
+    ImageView* teamIcon() const { return m_teamIcon; }
 
     void bindNib(NibBindings& bindings) override;
 
@@ -37,9 +37,9 @@ private:
     void setContainerView(View* view);
     void setTeamIcon(ImageView* view);
 
-    QPointer<View> containerView_;
-    QPointer<Label> teamName_;
-    QPointer<ImageView> teamIcon_;
+    QPointer<View> m_containerView;
+    QPointer<Label> m_teamName;
+    QPointer<ImageView> m_teamIcon;
 };
 
 } // namespace lanterncrest

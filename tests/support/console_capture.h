@@ -10,18 +10,18 @@ namespace lanterncrest::test {
 class ConsoleCapture {
 public:
     ConsoleCapture()
-        : previous_(Console::setSink([this](const QString& line) { lines_.append(line); }))
+        : m_previous(Console::setSink([this](const QString& line) { m_lines.append(line); }))
     {
     }
-    ~ConsoleCapture() { Console::setSink(std::move(previous_)); }
+    ~ConsoleCapture() { Console::setSink(std::move(m_previous)); }
     ConsoleCapture(const ConsoleCapture&) = delete;
     ConsoleCapture& operator=(const ConsoleCapture&) = delete;
 
-    const QStringList& lines() const { return lines_; }
+    const QStringList& lines() const { return m_lines; }
 
 private:
-    QStringList lines_;
-    Console::Sink previous_;
+    QStringList m_lines;
+    Console::Sink m_previous;
 };
 
 } // namespace lanterncrest::test

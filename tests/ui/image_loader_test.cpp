@@ -38,7 +38,7 @@ protected:
     ImageLoader::Options options() const
     {
         ImageLoader::Options options;
-        options.cacheDirectory = cache_.path();
+        options.cacheDirectory = m_cache.path();
         return options;
     }
 
@@ -46,24 +46,24 @@ protected:
     std::optional<bool> load(ImageView& view, const QString& url, ImageLoader* with = nullptr)
     {
         std::optional<bool> result;
-        (with ? *with : loader_).setImage(&view, url, placeholder, [&](bool loaded) { result = loaded; });
+        (with ? *with : m_loader).setImage(&view, url, placeholder, [&](bool loaded) { result = loaded; });
         waitUntil([&] { return result.has_value(); }, 5s);
         return result;
     }
 
-    QTemporaryDir cache_;
-    LoopbackService service_;
-    ImageLoader loader_{options()};
+    QTemporaryDir m_cache;
+    LoopbackService m_service;
+    ImageLoader m_loader{options()};
 };
 
 TEST_F(ImageLoaderTest, FiftyViewsOfOneUrlShowThePlaceholderThenTheImageFromOneRequest)
 {
-    service_.answer("/a.png", image(red).after(50ms));
+    m_service.answer("/a.png", image(red).after(50ms));
     std::vector<std::unique_ptr<ImageView>> views;
     int loaded = 0;
     for (int i = 0; i < 50; ++i) {
         views.push_back(std::make_unique<ImageView>());
-        loader_.setImage(views.back().get(), service_.url("a.png"), placeholder, [&](bool ok) { loaded += ok; });
+        m_loader.setImage(views.back().get(), m_service.url("a.png"), placeholder, [&](bool ok) { loaded += ok; });
         EXPECT_EQ(shown(*views.back()), placeholderColor);
     }
     ASSERT_TRUE(waitUntil([&] { return loaded == 50; }));
@@ -73,35 +73,35 @@ TEST_F(ImageLoaderTest, FiftyViewsOfOneUrlShowThePlaceholderThenTheImageFromOneR
     // The memory cache answers at once.
     ImageView later;
     bool called = false;
-    loader_.setImage(&later, service_.url("a.png"), placeholder, [&](bool ok) { called = ok; });
+    m_loader.setImage(&later, m_service.url("a.png"), placeholder, [&](bool ok) { called = ok; });
     EXPECT_TRUE(called);
     EXPECT_EQ(shown(later), red);
-    EXPECT_EQ(service_.requestCount(), 1);
+    EXPECT_EQ(m_service.requestCount(), 1);
 }
 
 TEST_F(ImageLoaderTest, TheDiskCacheServesAFreshImageToANewLoader)
 {
-    service_.answer("/a.png", image(red).withHeader("Cache-Control", "max-age=3600"));
+    m_service.answer("/a.png", image(red).withHeader("Cache-Control", "max-age=3600"));
     ImageView view;
-    ASSERT_EQ(load(view, service_.url("a.png")), true);
+    ASSERT_EQ(load(view, m_service.url("a.png")), true);
     ImageLoader second(options());
     ImageView again;
-    ASSERT_EQ(load(again, service_.url("a.png"), &second), true);
+    ASSERT_EQ(load(again, m_service.url("a.png"), &second), true);
     EXPECT_EQ(shown(again), red);
-    EXPECT_EQ(service_.requestCount(), 1);
+    EXPECT_EQ(m_service.requestCount(), 1);
 }
 
 TEST_F(ImageLoaderTest, ALateAnswerNeverOverwritesANewerRequest)
 {
-    service_.answer("/slow.png", image(red).after(300ms));
-    service_.answer("/fast.png", image(blue));
+    m_service.answer("/slow.png", image(red).after(300ms));
+    m_service.answer("/fast.png", image(blue));
     ImageView reused;
     ImageView other; // keeps the slow download alive
     bool slowReported = false;
     int otherLoaded = 0;
-    loader_.setImage(&reused, service_.url("slow.png"), placeholder, [&](bool) { slowReported = true; });
-    loader_.setImage(&other, service_.url("slow.png"), placeholder, [&](bool ok) { otherLoaded += ok; });
-    ASSERT_EQ(load(reused, service_.url("fast.png")), true);
+    m_loader.setImage(&reused, m_service.url("slow.png"), placeholder, [&](bool) { slowReported = true; });
+    m_loader.setImage(&other, m_service.url("slow.png"), placeholder, [&](bool ok) { otherLoaded += ok; });
+    ASSERT_EQ(load(reused, m_service.url("fast.png")), true);
     ASSERT_TRUE(waitUntil([&] { return otherLoaded == 1; }));
     spinFor(50ms);
     EXPECT_EQ(shown(reused), blue);
@@ -111,8 +111,8 @@ TEST_F(ImageLoaderTest, ALateAnswerNeverOverwritesANewerRequest)
 
 TEST_F(ImageLoaderTest, AnEmptyOrNonHttpUrlKeepsThePlaceholderAndCancelsThePendingLoad)
 {
-    service_.answer("/slow.png", image(red).after(5s));
-    QFile local(cache_.filePath(QStringLiteral("local.png")));
+    m_service.answer("/slow.png", image(red).after(5s));
+    QFile local(m_cache.filePath(QStringLiteral("local.png")));
     ASSERT_TRUE(local.open(QIODevice::WriteOnly) && local.write(flatPng(red, iconSize)) > 0);
     local.close();
     const QString refused[] = {QString(), QStringLiteral("   "), QStringLiteral("http:///no-host.png"),
@@ -121,10 +121,10 @@ TEST_F(ImageLoaderTest, AnEmptyOrNonHttpUrlKeepsThePlaceholderAndCancelsThePendi
     for (const QString& url : refused) {
         SCOPED_TRACE(url.left(40).toStdString());
         ImageView view;
-        loader_.setImage(&view, service_.url("slow.png"), QString());
-        EXPECT_EQ(loader_.loadsInFlight(), 1);
+        m_loader.setImage(&view, m_service.url("slow.png"), QString());
+        EXPECT_EQ(m_loader.loadsInFlight(), 1);
         EXPECT_EQ(load(view, url), false);
-        EXPECT_EQ(loader_.loadsInFlight(), 0);
+        EXPECT_EQ(m_loader.loadsInFlight(), 0);
         EXPECT_EQ(shown(view), placeholderColor);
     }
 }
@@ -142,14 +142,14 @@ TEST_F(ImageLoaderTest, BodiesOverTheCapLeaveThePlaceholder)
     };
     for (const auto& [path, answer] : cases) {
         SCOPED_TRACE(path.toStdString());
-        service_.answer(path, answer);
+        m_service.answer(path, answer);
         ImageView view;
-        EXPECT_EQ(load(view, service_.url(QString::fromLatin1(path.mid(1))), &strict), false);
+        EXPECT_EQ(load(view, m_service.url(QString::fromLatin1(path.mid(1))), &strict), false);
         EXPECT_EQ(shown(view), placeholderColor);
     }
     ImageView fits;
-    service_.answer("/fits.png", image(red));
-    EXPECT_EQ(load(fits, service_.url("fits.png"), &strict), true);
+    m_service.answer("/fits.png", image(red));
+    EXPECT_EQ(load(fits, m_service.url("fits.png"), &strict), true);
 }
 
 TEST_F(ImageLoaderTest, ATricklingBodyIsCutOffAtTheDeadlineAndCanBeAskedForAgain)
@@ -157,21 +157,21 @@ TEST_F(ImageLoaderTest, ATricklingBodyIsCutOffAtTheDeadlineAndCanBeAskedForAgain
     ImageLoader::Options hurried = options();
     hurried.limits.totalTimeout = 300ms;
     ImageLoader loader(hurried);
-    service_.answer("/a.png", image(red).trickled(50ms)); // about four seconds of body
+    m_service.answer("/a.png", image(red).trickled(50ms)); // about four seconds of body
     ImageView view;
-    EXPECT_EQ(load(view, service_.url("a.png"), &loader), false);
+    EXPECT_EQ(load(view, m_service.url("a.png"), &loader), false);
     EXPECT_EQ(shown(view), placeholderColor);
     EXPECT_EQ(loader.loadsInFlight(), 0);
 
-    service_.answer("/a.png", image(red));
-    EXPECT_EQ(load(view, service_.url("a.png"), &loader), true);
+    m_service.answer("/a.png", image(red));
+    EXPECT_EQ(load(view, m_service.url("a.png"), &loader), true);
     EXPECT_EQ(shown(view), red);
-    EXPECT_EQ(service_.requestCount("/a.png"), 2);
+    EXPECT_EQ(m_service.requestCount("/a.png"), 2);
 }
 
 TEST_F(ImageLoaderTest, AnImageIsKeptAtNoMorePixelsThanItsLargestViewShows)
 {
-    service_.answer("/wide.png", image(red, {1024, 512}));
+    m_service.answer("/wide.png", image(red, {1024, 512}));
     ImageView small;
     ImageView large;
     ImageView smallAgain;
@@ -180,17 +180,17 @@ TEST_F(ImageLoaderTest, AnImageIsKeptAtNoMorePixelsThanItsLargestViewShows)
     large.resize(100, 100);
     const qreal ratio = small.devicePixelRatioF();
     // Each copy covers its view with the image's aspect ratio kept.
-    ASSERT_EQ(load(small, service_.url("wide.png")), true);
+    ASSERT_EQ(load(small, m_service.url("wide.png")), true);
     EXPECT_EQ(small.image().size(), QSize(60, 30) * ratio);
     // A larger view gets a sharp copy of its own, not the small one...
-    ASSERT_EQ(load(large, service_.url("wide.png")), true);
+    ASSERT_EQ(load(large, m_service.url("wide.png")), true);
     EXPECT_EQ(large.image().size(), QSize(200, 100) * ratio);
     EXPECT_EQ(shown(large), red);
     // ...which then serves the smaller views from memory.
     smallAgain.setImage(QPixmap());
-    loader_.setImage(&smallAgain, service_.url("wide.png"), placeholder);
+    m_loader.setImage(&smallAgain, m_service.url("wide.png"), placeholder);
     EXPECT_EQ(smallAgain.image().cacheKey(), large.image().cacheKey());
-    EXPECT_EQ(service_.requestCount(), 2);
+    EXPECT_EQ(m_service.requestCount(), 2);
 }
 
 } // namespace

@@ -16,23 +16,23 @@ const QString green = QStringLiteral("#00c800");
 struct Stage {
     Stage()
     {
-        stage_.resize(140, 140);
-        stage_.setAutoFillBackground(true);
-        stage_.setPalette(QPalette(Qt::white));
+        m_stage.resize(140, 140);
+        m_stage.setAutoFillBackground(true);
+        m_stage.setPalette(QPalette(Qt::white));
     }
     template <class T> T& place(QSize size)
     {
-        auto* child = new T(&stage_);
+        auto* child = new T(&m_stage);
         child->setGeometry(QRect(QPoint(10, 10), size));
         return *child;
     }
     // The colour at `point` of the child's coordinates, readable in failure messages.
     QString at(QPoint point)
     {
-        stage_.show();
-        return stage_.grab().toImage().pixelColor(point + QPoint(10, 10)).name();
+        m_stage.show();
+        return m_stage.grab().toImage().pixelColor(point + QPoint(10, 10)).name();
     }
-    QWidget stage_;
+    QWidget m_stage;
 };
 
 TEST(LayerStyle, CornerRadiusClipsTheImageOnlyWhenMaskingToBounds)

@@ -16,13 +16,13 @@ void printLine(const QString& line)
 void PlayerActionPrinter::viewPosts(const QString& forPlayer)
 {
     printLine(QStringLiteral("view posts: ") + forPlayer);
-    ++viewPosts_;
+    ++m_viewPosts;
 }
 
 void PlayerActionPrinter::fololow(const QString& playerId)
 {
     printLine(QStringLiteral("follow: ") + playerId);
-    ++follows_;
+    ++m_follows;
 }
 
 } // namespace lanterncrest::host

@@ -13,12 +13,12 @@ public:
     void viewPosts(const QString& forPlayer) override;
     void fololow(const QString& playerId) override;
 
-    int followsPrinted() const { return follows_; }
-    int viewPostsPrinted() const { return viewPosts_; }
+    int followsPrinted() const { return m_follows; }
+    int viewPostsPrinted() const { return m_viewPosts; }
 
 private:
-    int follows_ = 0;
-    int viewPosts_ = 0;
+    int m_follows = 0;
+    int m_viewPosts = 0;
 };
 
 } // namespace lanterncrest::host

@@ -30,12 +30,12 @@ bool seenByPerson(const QWidget& widget)
 
 int ScreenProbe::depth() const
 {
-    return static_cast<int>(navigation_.viewControllers().size());
+    return static_cast<int>(m_navigation.viewControllers().size());
 }
 
 QWidget* ScreenProbe::topView() const
 {
-    const auto top = navigation_.topViewController();
+    const auto top = m_navigation.topViewController();
     return top ? top->viewIfLoaded() : nullptr;
 }
 

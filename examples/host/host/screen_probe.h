@@ -12,7 +12,7 @@ namespace lanterncrest::host {
 // What a person would see of the framework's screens, read from the widgets on screen.
 class ScreenProbe {
 public:
-    explicit ScreenProbe(NavigationController& navigation) : navigation_(navigation) {}
+    explicit ScreenProbe(NavigationController& navigation) : m_navigation(navigation) {}
 
     // How many screens are stacked: 1 for the teams, 2 for a squad, 3 for a profile.
     int depth() const;
@@ -29,7 +29,7 @@ public:
 private:
     QWidget* topView() const;
 
-    NavigationController& navigation_;
+    NavigationController& m_navigation;
 };
 
 } // namespace lanterncrest::host

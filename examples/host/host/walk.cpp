@@ -20,15 +20,15 @@ constexpr int kPollMilliseconds = 50;
 
 Walk::Walk(NavigationController& window, const PlayerActionPrinter& printer, QString directory,
            int timeoutSeconds)
-    : window_(window)
-    , probe_(window)
-    , directory_(std::move(directory))
-    , timeoutSeconds_(timeoutSeconds)
+    : m_window(window)
+    , m_probe(window)
+    , m_directory(std::move(directory))
+    , m_timeoutSeconds(timeoutSeconds)
 {
     const auto onScreen = [this](int depth) {
-        return [this, depth] { return probe_.depth() == depth && probe_.firstVisibleCell() && ScreenProbe::settled(); };
+        return [this, depth] { return m_probe.depth() == depth && m_probe.firstVisibleCell() && ScreenProbe::settled(); };
     };
-    steps_ = {
+    m_steps = {
         {QStringLiteral("the teams grid"), onScreen(1),
          [this] {
              QString error = save(QStringLiteral("1-teams.png"));
@@ -41,8 +41,8 @@ Walk::Walk(NavigationController& window, const PlayerActionPrinter& printer, QSt
          }},
         {QStringLiteral("the profile of the first player"),
          [this] {
-             return probe_.depth() == 3 && probe_.visibleWidget(QStringLiteral("followButton"))
-                 && probe_.visibleWidget(QStringLiteral("viewPostsButton")) && ScreenProbe::settled();
+             return m_probe.depth() == 3 && m_probe.visibleWidget(QStringLiteral("followButton"))
+                 && m_probe.visibleWidget(QStringLiteral("viewPostsButton")) && ScreenProbe::settled();
          },
          [this] {
              QString error = save(QStringLiteral("3-profile.png"));
@@ -55,65 +55,65 @@ Walk::Walk(NavigationController& window, const PlayerActionPrinter& printer, QSt
          [] { return QString(); }},
     };
 
-    poller_.setInterval(kPollMilliseconds);
-    connect(&poller_, &QTimer::timeout, this, &Walk::poll);
-    deadline_.setSingleShot(true);
-    deadline_.setInterval(timeoutSeconds_ * 1000);
-    connect(&deadline_, &QTimer::timeout, this, [this] {
+    m_poller.setInterval(kPollMilliseconds);
+    connect(&m_poller, &QTimer::timeout, this, &Walk::poll);
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(m_timeoutSeconds * 1000);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
         finish(1, QStringLiteral("timed out after %1 s waiting for %2")
-                      .arg(timeoutSeconds_)
-                      .arg(steps_[current_].waitingFor));
+                      .arg(m_timeoutSeconds)
+                      .arg(m_steps[m_current].waitingFor));
     });
 }
 
 void Walk::start()
 {
-    if (!QDir().mkpath(directory_)) {
+    if (!QDir().mkpath(m_directory)) {
         // Reported from the event loop, which is not running yet.
-        QTimer::singleShot(0, this, [this] { finish(1, QStringLiteral("cannot create ") + directory_); });
+        QTimer::singleShot(0, this, [this] { finish(1, QStringLiteral("cannot create ") + m_directory); });
         return;
     }
-    poller_.start();
-    deadline_.start();
+    m_poller.start();
+    m_deadline.start();
 }
 
 void Walk::poll()
 {
-    if (current_ >= steps_.size())
+    if (m_current >= m_steps.size())
         return;
-    const Step& step = steps_[current_];
-    readyPolls_ = step.ready() ? readyPolls_ + 1 : 0;
-    if (readyPolls_ < kSteadyPolls)
+    const Step& step = m_steps[m_current];
+    m_readyPolls = step.ready() ? m_readyPolls + 1 : 0;
+    if (m_readyPolls < kSteadyPolls)
         return;
-    readyPolls_ = 0;
+    m_readyPolls = 0;
     if (const QString error = step.act(); !error.isEmpty()) {
         finish(1, error);
         return;
     }
-    if (++current_ == steps_.size())
-        finish(0, QStringLiteral("the three screens are in ") + QDir(directory_).absolutePath());
+    if (++m_current == m_steps.size())
+        finish(0, QStringLiteral("the three screens are in ") + QDir(m_directory).absolutePath());
 }
 
 void Walk::finish(int status, const QString& message)
 {
-    poller_.stop();
-    deadline_.stop();
-    current_ = steps_.size();
+    m_poller.stop();
+    m_deadline.stop();
+    m_current = m_steps.size();
     QTextStream(stderr) << "lanterncrest-host: " << (status == 0 ? "" : "walk failed: ") << message << Qt::endl;
     QCoreApplication::exit(status);
 }
 
 QString Walk::save(const QString& fileName) const
 {
-    const QString path = QDir(directory_).filePath(fileName);
-    if (!window_.window()->grab().save(path, "PNG"))
+    const QString path = QDir(m_directory).filePath(fileName);
+    if (!m_window.window()->grab().save(path, "PNG"))
         return QStringLiteral("cannot write ") + path;
     return {};
 }
 
 QString Walk::tapFirstCell() const
 {
-    QWidget* cell = probe_.firstVisibleCell();
+    QWidget* cell = m_probe.firstVisibleCell();
     if (!cell)
         return QStringLiteral("the cell to tap went away");
     QTest::mouseClick(cell, Qt::LeftButton, Qt::NoModifier, cell->rect().center());
@@ -122,7 +122,7 @@ QString Walk::tapFirstCell() const
 
 QString Walk::tapButton(const QString& objectName) const
 {
-    QWidget* button = probe_.visibleWidget(objectName);
+    QWidget* button = m_probe.visibleWidget(objectName);
     if (!button)
         return QStringLiteral("no visible ") + objectName;
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());

@@ -43,15 +43,15 @@ private:
     QString tapFirstCell() const;
     QString tapButton(const QString& objectName) const;
 
-    NavigationController& window_;
-    ScreenProbe probe_;
-    QString directory_;
-    int timeoutSeconds_;
-    std::vector<Step> steps_;
-    std::size_t current_ = 0;
-    int readyPolls_ = 0;
-    QTimer poller_;
-    QTimer deadline_;
+    NavigationController& m_window;
+    ScreenProbe m_probe;
+    QString m_directory;
+    int m_timeoutSeconds;
+    std::vector<Step> m_steps;
+    std::size_t m_current = 0;
+    int m_readyPolls = 0;
+    QTimer m_poller;
+    QTimer m_deadline;
 };
 
 } // namespace lanterncrest::host

@@ -47,7 +47,7 @@ std::string slug(const std::string& text)
 
 class Builder {
 public:
-    Builder(const SampleSeason& season, std::string baseUrl) : season_(season), base_(std::move(baseUrl)) {}
+    Builder(const SampleSeason& season, std::string baseUrl) : m_season(season), m_base(std::move(baseUrl)) {}
 
     Json image(std::string_view kind, const std::string& id, const std::string& enCaption,
                const std::string& arCaption) const
@@ -57,14 +57,14 @@ public:
                       {"id", sampleIdentifier(std::string("image-") + std::string(kind), indexOf(id))},
                       {"ar_caption", arCaption},
                       {"en_caption", enCaption},
-                      {"path", base_ + imagePath(kind, id, false)},
-                      {"thumb", base_ + imagePath(kind, id, true)}}}};
+                      {"path", m_base + imagePath(kind, id, false)},
+                      {"thumb", m_base + imagePath(kind, id, true)}}}};
     }
 
     Json country(int index) const
     {
-        const SampleCountry& c = season_.countries[static_cast<std::size_t>(index)];
-        const SampleContinent& continent = season_.continents[static_cast<std::size_t>(c.continent)];
+        const SampleCountry& c = m_season.countries[static_cast<std::size_t>(index)];
+        const SampleContinent& continent = m_season.continents[static_cast<std::size_t>(c.continent)];
         return Json{{"data",
                      {{"object", "Country"},
                       {"id", c.id},
@@ -146,7 +146,7 @@ public:
 
     Json nationalTeam(int countryIndex) const
     {
-        const SampleCountry& c = season_.countries[static_cast<std::size_t>(countryIndex)];
+        const SampleCountry& c = m_season.countries[static_cast<std::size_t>(countryIndex)];
         const std::string name = trimmed(c.enName);
         return Json{{"object", "Team"},
                     {"id", sampleIdentifier("national-team", countryIndex)},
@@ -161,8 +161,8 @@ public:
 
     Json player(const SamplePlayer& p, const SampleTeam& t) const
     {
-        const SamplePosition& position = season_.positions[static_cast<std::size_t>(p.position)];
-        const SampleCountry& c = season_.countries[static_cast<std::size_t>(p.country)];
+        const SamplePosition& position = m_season.positions[static_cast<std::size_t>(p.position)];
+        const SampleCountry& c = m_season.countries[static_cast<std::size_t>(p.country)];
         const bool academy = p.age <= 21;
         Json json{{"object", "Player"},
                   {"locale", "en"},
@@ -231,8 +231,8 @@ private:
         return static_cast<int>(value);
     }
 
-    const SampleSeason& season_;
-    std::string base_;
+    const SampleSeason& m_season;
+    std::string m_base;
 };
 
 std::string dump(const Json& json)
@@ -252,16 +252,16 @@ SampleAnswers::SampleAnswers(const SampleSeason& season, std::string baseUrl)
         for (const SamplePlayer& player : team.players)
             players.push_back(builder.player(player, team));
         const std::size_t count = players.size();
-        teamPlayers_.emplace(team.id, dump(Json{{"data", std::move(players)}, {"meta", Builder::meta(count)}}));
+        m_teamPlayers.emplace(team.id, dump(Json{{"data", std::move(players)}, {"meta", Builder::meta(count)}}));
     }
     const std::size_t count = teams.size();
-    seasonTeams_ = dump(Json{{"data", std::move(teams)}, {"meta", Builder::meta(count)}});
+    m_seasonTeams = dump(Json{{"data", std::move(teams)}, {"meta", Builder::meta(count)}});
 }
 
 const std::string* SampleAnswers::teamPlayers(const std::string& teamId) const
 {
-    const auto found = teamPlayers_.find(teamId);
-    return found == teamPlayers_.end() ? nullptr : &found->second;
+    const auto found = m_teamPlayers.find(teamId);
+    return found == m_teamPlayers.end() ? nullptr : &found->second;
 }
 
 std::string loginReplyBody(const std::string& accessToken, const std::string& refreshToken)

@@ -15,13 +15,13 @@ public:
     SampleAnswers(const SampleSeason& season, std::string baseUrl);
 
     // The answer to "v1/seasons/<season>/teams" for the sample season.
-    const std::string& seasonTeams() const { return seasonTeams_; }
+    const std::string& seasonTeams() const { return m_seasonTeams; }
     // The answer to the squad request of one team, or null for a team the season lacks.
     const std::string* teamPlayers(const std::string& teamId) const;
 
 private:
-    std::string seasonTeams_;
-    std::unordered_map<std::string, std::string> teamPlayers_;
+    std::string m_seasonTeams;
+    std::unordered_map<std::string, std::string> m_teamPlayers;
 };
 
 // The login reply: token type, lifetime in seconds and the two tokens.

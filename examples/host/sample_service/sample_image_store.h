@@ -15,7 +15,7 @@ namespace lanterncrest {
 // the service's worker threads at once: one picture is drawn at a time.
 class SampleImageStore {
 public:
-    explicit SampleImageStore(const SampleSeason& season) : season_(season) {}
+    explicit SampleImageStore(const SampleSeason& season) : m_season(season) {}
 
     // The picture of a "team", "player" or "country" by identifier, full size or thumbnail;
     // nothing for an unknown kind or identifier.
@@ -24,9 +24,9 @@ public:
 private:
     QByteArray draw(const std::string& kind, const std::string& id, bool thumb) const;
 
-    const SampleSeason& season_;
-    std::mutex mutex_;
-    std::unordered_map<std::string, QByteArray> cache_;
+    const SampleSeason& m_season;
+    std::mutex m_mutex;
+    std::unordered_map<std::string, QByteArray> m_cache;
 };
 
 } // namespace lanterncrest

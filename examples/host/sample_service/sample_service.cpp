@@ -145,7 +145,7 @@ struct SampleService::Impl {
     }
 };
 
-SampleService::SampleService() : impl_(std::make_unique<Impl>()) {}
+SampleService::SampleService() : m_impl(std::make_unique<Impl>()) {}
 
 SampleService::~SampleService()
 {
@@ -154,7 +154,7 @@ SampleService::~SampleService()
 
 bool SampleService::start(quint16 port)
 {
-    if (impl_->server)
+    if (m_impl->server)
         return false;
     auto server = std::make_unique<httplib::Server>();
     // Clients keep connections open; a short idle limit lets stop() return soon after.
@@ -169,7 +169,7 @@ bool SampleService::start(quint16 port)
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     });
-    impl_->route(*server);
+    m_impl->route(*server);
 
     int bound = -1;
     if (port == 0)
@@ -179,23 +179,23 @@ bool SampleService::start(quint16 port)
     if (bound <= 0)
         return false;
 
-    impl_->port = static_cast<quint16>(bound);
-    impl_->accessToken = freshToken();
-    impl_->refreshToken = freshToken();
-    impl_->answers = std::make_unique<SampleAnswers>(sampleSeason(), baseUrl().toStdString());
-    impl_->server = std::move(server);
-    httplib::Server* running = impl_->server.get();
-    impl_->workerEnded = false;
-    impl_->worker = std::thread([running, &ended = impl_->workerEnded] {
+    m_impl->port = static_cast<quint16>(bound);
+    m_impl->accessToken = freshToken();
+    m_impl->refreshToken = freshToken();
+    m_impl->answers = std::make_unique<SampleAnswers>(sampleSeason(), baseUrl().toStdString());
+    m_impl->server = std::move(server);
+    httplib::Server* running = m_impl->server.get();
+    m_impl->workerEnded = false;
+    m_impl->worker = std::thread([running, &ended = m_impl->workerEnded] {
         running->listen_after_bind();
         ended = true;
     });
 
     // stop() is only heard once the accept loop runs; wait for it so that an early stop()
     // cannot leave the worker listening forever.
-    while (!running->is_running() && !impl_->workerEnded)
+    while (!running->is_running() && !m_impl->workerEnded)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    if (impl_->workerEnded) {
+    if (m_impl->workerEnded) {
         stop();
         return false;
     }
@@ -204,37 +204,37 @@ bool SampleService::start(quint16 port)
 
 void SampleService::stop()
 {
-    if (!impl_->server)
+    if (!m_impl->server)
         return;
-    impl_->server->stop();
-    if (impl_->worker.joinable())
-        impl_->worker.join();
-    impl_->server.reset();
-    impl_->answers.reset();
-    impl_->port = 0;
+    m_impl->server->stop();
+    if (m_impl->worker.joinable())
+        m_impl->worker.join();
+    m_impl->server.reset();
+    m_impl->answers.reset();
+    m_impl->port = 0;
 }
 
 bool SampleService::isRunning() const
 {
-    return impl_->server != nullptr;
+    return m_impl->server != nullptr;
 }
 
 quint16 SampleService::port() const
 {
-    return impl_->port;
+    return m_impl->port;
 }
 
 QString SampleService::baseUrl() const
 {
-    if (impl_->port == 0)
+    if (m_impl->port == 0)
         return {};
-    return QStringLiteral("http://%1:%2/").arg(QLatin1String(kHost)).arg(impl_->port);
+    return QStringLiteral("http://%1:%2/").arg(QLatin1String(kHost)).arg(m_impl->port);
 }
 
 SampleService::Counters SampleService::counters() const
 {
-    return {impl_->dataRequests.load(), impl_->unauthorized.load(), impl_->loginAttempts.load(),
-            impl_->logins.load(), impl_->imageRequests.load()};
+    return {m_impl->dataRequests.load(), m_impl->unauthorized.load(), m_impl->loginAttempts.load(),
+            m_impl->logins.load(), m_impl->imageRequests.load()};
 }
 
 } // namespace lanterncrest

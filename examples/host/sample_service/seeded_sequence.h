@@ -9,11 +9,11 @@ namespace lanterncrest {
 // library, so the invented season is the same on every machine and in every run.
 class SeededSequence {
 public:
-    explicit SeededSequence(std::uint64_t seed) : state_(seed) {}
+    explicit SeededSequence(std::uint64_t seed) : m_state(seed) {}
 
     std::uint64_t next()
     {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
         return z ^ (z >> 31);
@@ -26,7 +26,7 @@ public:
     int between(int low, int high) { return low + below(high - low + 1); }
 
 private:
-    std::uint64_t state_;
+    std::uint64_t m_state;
 };
 
 // A 16-character lowercase identifier in the service's style ("4jgw0ek6ajq3m5ya"), fixed by
