@@ -28,8 +28,6 @@ TEST(UserDefaults, ReadsAreTypeChecked)
     EXPECT_TRUE(defaults.stringList("number").isEmpty());
     EXPECT_EQ(defaults.string("map"), std::nullopt);
     EXPECT_EQ(defaults.dictionary("map"), (QVariantMap{{"k", QStringLiteral("v")}}));
-    defaults.removeObject("text");
-    EXPECT_EQ(defaults.string("text"), std::nullopt);
 }
 
 TEST(DocumentsDirectory, IsCreatedWhenMissingAndAbsentWhenAFileStandsInItsPlace)

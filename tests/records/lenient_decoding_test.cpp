@@ -1,4 +1,5 @@
 // People and SafeProcess: a bad member costs only itself; only a non-object fails a person.
+// What a person keeps of null, missing and misnamed members is checked in encoding_test.cpp.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -33,17 +34,6 @@ TEST(LenientDecoding, AnInnerFaultLosesTheWholeEnvelopeButNotItsSiblings) {
   }
 }
 
-TEST(LenientDecoding, NullAndMissingAreAbsentButAnEmptyEnvelopeIsPresent) {
-  const People person = decodePerson(R"({"position":{"data":null},"country":{"data":{}},"socialMedia":null})");
-  ASSERT_TRUE(person.position.has_value());
-  EXPECT_FALSE(person.position->data.has_value());
-  EXPECT_EQ(person.country->data, CountryData{});
-  EXPECT_FALSE(person.socialMedia.has_value());
-  EXPECT_FALSE(person.portrait.has_value());
-  EXPECT_TRUE(decodePerson(R"({"academy":0})").academy.has_value());
-  EXPECT_FALSE(decodePerson(R"({"academy":null})").academy.has_value());
-}
-
 TEST(LenientDecoding, OnlyAPersonThatIsNotAnObjectFails) {
   for (const auto& [json, kind] : {std::pair{"null", Kind::valueNotFound}, {"[]", Kind::typeMismatch},
                                    {R"("p")", Kind::typeMismatch}, {"7", Kind::typeMismatch}}) {
@@ -62,19 +52,6 @@ TEST(LenientDecoding, ASwallowedErrorLeavesNoTraceInALaterErrorPath) {
   EXPECT_EQ(result.error().kind(), Kind::valueNotFound);
   EXPECT_EQ(result.error().codingPath(),
             (std::vector<CodingPathComponent>{{"data", std::nullopt}, {"", std::size_t{2}}}));
-}
-
-TEST(LenientDecoding, PeopleKeysMatchExactly) {
-  for (const char* text : {"Age", "social_media", "shirtNumber", "age ", "", "ag"}) {
-    EXPECT_EQ(keyFromString<People::CodingKeys>(text), std::nullopt) << text;
-  }
-  EXPECT_EQ(keyFromString<People::CodingKeys>(std::string_view("age\0", 4)), std::nullopt);
-  EXPECT_EQ(keyFromString<People::CodingKeys>("socialMedia"), People::CodingKeys::socialMedia);
-  const People person = decodePerson(R"({"Age":3,"shirtNumber":4,"\u0069d":"z","en_name":"a","en_name":"b"})");
-  EXPECT_FALSE(person.age.has_value());
-  EXPECT_FALSE(person.shirt_number.has_value());
-  EXPECT_EQ(person.id, "z");       // an escaped key is the same key
-  EXPECT_EQ(person.en_name, "a");  // of a key given twice, the first value counts
 }
 
 TEST(SafeProcessTest, ABadListElementCostsOnlyItself) {

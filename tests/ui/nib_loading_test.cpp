@@ -82,7 +82,7 @@ protected:
     }
 };
 
-TEST_F(NibLoading, ASceneLoadsLazilyWithOutletsAndAttributesInDocumentOrder)
+TEST_F(NibLoading, ASceneLoadsLazilyWithOutletsAttributesConnectionsAndActions)
 {
     auto controller = scene();
     EXPECT_FALSE(controller->isViewLoaded());
@@ -90,7 +90,8 @@ TEST_F(NibLoading, ASceneLoadsLazilyWithOutletsAndAttributesInDocumentOrder)
     ASSERT_TRUE(controller->nameLabel);
     EXPECT_EQ(controller->nameLabel->text(), QStringLiteral("From the scene"));
     EXPECT_EQ(controller->nameLabel->parentWidget(), view);
-    EXPECT_EQ(controller->events, QStringList({"bind", "viewDidLoad"}));
+    EXPECT_EQ(controller->list->connections,
+        (Connections{{"dataSource", controller.get()}, {"delegate", controller.get()}}));
 
     ASSERT_TRUE(controller->photo);
     const LayerStyle& style = controller->photo->layerStyle();
@@ -100,30 +101,18 @@ TEST_F(NibLoading, ASceneLoadsLazilyWithOutletsAndAttributesInDocumentOrder)
     // masksToBounds came first; the shadow colour after it turned clipping off again.
     EXPECT_FALSE(style.masksToBounds);
     EXPECT_EQ(controller->photo->contentMode(), ImageView::ContentMode::AspectFill);
-}
 
-TEST_F(NibLoading, DataSourceAndDelegateConnectToTheOwnerTheFileNames)
-{
-    auto controller = scene();
-    controller->loadViewIfNeeded();
-    EXPECT_EQ(controller->list->connections,
-        (Connections{{"dataSource", controller.get()}, {"delegate", controller.get()}}));
-
-    ScriptedOwner owner;
-    std::unique_ptr<ProbeHeader> header(Nib(QStringLiteral("ProbeHeader")).instantiate<ProbeHeader>(&owner));
-    EXPECT_EQ(header->tabStrip->connections, (Connections{{"dataSource", header.get()}, {"delegate", &owner}}));
-}
-
-TEST_F(NibLoading, ButtonsSendTheActionsTheFileNames)
-{
-    auto controller = scene();
-    auto* go = controller->view()->findChild<Button*>(QStringLiteral("goButton"));
+    auto* go = view->findChild<Button*>(QStringLiteral("goButton"));
     go->click();
     go->click();
     EXPECT_EQ(controller->events, QStringList({"bind", "viewDidLoad", "go", "go"}));
+}
 
+TEST_F(NibLoading, ANibConnectsItsRootAndItsOwnerAndAwakesWithOutletsBound)
+{
     ScriptedOwner owner;
     std::unique_ptr<ProbeHeader> header(Nib(QStringLiteral("ProbeHeader")).instantiate<ProbeHeader>(&owner));
+    EXPECT_EQ(header->tabStrip->connections, (Connections{{"dataSource", header.get()}, {"delegate", &owner}}));
     header->findChild<Button*>(QStringLiteral("followButton"))->click();
     header->findChild<Button*>(QStringLiteral("viewPostsButton"))->click();
     EXPECT_EQ(header->events, QStringList({"awake with outlets", "follow", "header posts"}));
