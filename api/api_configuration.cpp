@@ -16,8 +16,9 @@ QString ApiConfiguration::baseUrl()
         const QByteArray overrideText = qgetenv(baseUrlVariable);
         QString base = resolveBaseUrl(overrideText);
         if (!overrideText.isEmpty() && base == compiledBaseUrl())
-            Console::print(QStringLiteral("%1 is not an http(s) base URL; using the built-in service")
-                               .arg(QLatin1String(baseUrlVariable)));
+            Console::print(
+                    QStringLiteral("%1 is not an http(s) base URL; using the built-in service")
+                            .arg(QLatin1String(baseUrlVariable)));
         return base;
     }();
     return resolved;
@@ -28,7 +29,7 @@ QString ApiConfiguration::compiledBaseUrl()
     return QString::fromLatin1(compiledBase);
 }
 
-QString ApiConfiguration::resolveBaseUrl(const QByteArray& overrideText)
+QString ApiConfiguration::resolveBaseUrl(const QByteArray &overrideText)
 {
     const QString text = QString::fromUtf8(overrideText).trimmed();
     if (text.isEmpty())

@@ -9,9 +9,10 @@ namespace lanterncrest {
 // the base URL can be pointed elsewhere, through LANTERNCREST_API_BASE_URL (the tests'
 // loopback service and the sample host use it). The password never leaves the login
 // request's body: don't print or log it.
-class ApiConfiguration {
+class ApiConfiguration
+{
 public:
-    static constexpr const char* baseUrlVariable = "LANTERNCREST_API_BASE_URL";
+    static constexpr const char *baseUrlVariable = "LANTERNCREST_API_BASE_URL";
 
     // The base URL in effect for this process: the environment's override as resolved by
     // resolveBaseUrl(), read on the first call and kept from then on. An https or http URL
@@ -24,7 +25,7 @@ public:
     // The base URL that an override text gives: the compiled one when the text is empty or
     // not an absolute http(s) URL with a host and without query or fragment; otherwise the
     // text with a "/" appended when it lacks one.
-    static QString resolveBaseUrl(const QByteArray& overrideText);
+    static QString resolveBaseUrl(const QByteArray &overrideText);
 
     static QString serviceAccountEmail();
     static QString serviceAccountPassword();

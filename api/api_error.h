@@ -11,11 +11,12 @@ namespace lanterncrest {
 // Why a request failed, as a value: the HTTP layer's error, a decoding error of the
 // answer, or the framework's own CustomError. Callers print or log it without having to
 // know which kind it is.
-class ApiError {
+class ApiError
+{
 public:
     enum class Kind { http, decoding, custom };
 
-    ApiError(HttpError error);   // NOLINT(google-explicit-constructor): each is an ApiError
+    ApiError(HttpError error); // NOLINT(google-explicit-constructor): each is an ApiError
     ApiError(CustomError error); // NOLINT(google-explicit-constructor)
     // The answer did not decode into the expected record; `description` says where and why.
     static ApiError decoding(QString description);
@@ -29,11 +30,12 @@ public:
     QString rendering() const;
 
     // The error carried, or nullptr when it is of another kind.
-    const HttpError* httpError() const { return std::get_if<HttpError>(&m_error); }
-    const CustomError* customError() const { return std::get_if<CustomError>(&m_error); }
+    const HttpError *httpError() const { return std::get_if<HttpError>(&m_error); }
+    const CustomError *customError() const { return std::get_if<CustomError>(&m_error); }
 
 private:
-    struct DecodingFailure {
+    struct DecodingFailure
+    {
         QString description;
     };
     explicit ApiError(DecodingFailure failure);

@@ -13,7 +13,8 @@ namespace lanterncrest {
 // its lifetime in seconds and a refresh token (kept, never sent). Read leniently: a
 // member that is missing, null or of another kind is absent, so any JSON object is a
 // login answer; only a value that is not an object fails.
-struct AuthorizationDetails {
+struct AuthorizationDetails
+{
     std::optional<std::string> token_type;
     std::optional<std::int64_t> expires_in;
     std::optional<std::string> access_token;
@@ -23,13 +24,15 @@ struct AuthorizationDetails {
     static constexpr auto codingFields()
     {
         using A = AuthorizationDetails;
-        return std::tuple{Field{"token_type", &A::token_type}, Field{"expires_in", &A::expires_in},
-                          Field{"access_token", &A::access_token}, Field{"refresh_token", &A::refresh_token}};
+        return std::tuple{ Field{ "token_type", &A::token_type },
+                           Field{ "expires_in", &A::expires_in },
+                           Field{ "access_token", &A::access_token },
+                           Field{ "refresh_token", &A::refresh_token } };
     }
     friend constexpr auto codingKeyTexts(CodingKeys) { return fieldTexts(codingFields()); }
     static constexpr DecodingRule decodingRule = DecodingRule::lenient;
 
-    bool operator==(const AuthorizationDetails&) const = default;
+    bool operator==(const AuthorizationDetails &) const = default;
 };
 
 } // namespace lanterncrest

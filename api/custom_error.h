@@ -8,7 +8,8 @@
 namespace lanterncrest {
 
 // The framework's own error value.
-class CustomError final : public IErrorProtocol {
+class CustomError final : public IErrorProtocol
+{
 public:
     CustomError() = default;
     CustomError(std::optional<QString> title, qint64 code, QString description);
@@ -29,7 +30,7 @@ public:
     // rendering is always one line.
     QString rendering() const;
 
-    bool operator==(const CustomError& other) const;
+    bool operator==(const CustomError &other) const;
 };
 
 } // namespace lanterncrest

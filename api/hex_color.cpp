@@ -38,16 +38,17 @@ std::uint32_t scanHexNumber(QStringView text)
         const int digit = hexDigitValue(text.at(i));
         if (digit < 0)
             break;
-        value = std::min<std::uint64_t>(value * 16 + digit, std::numeric_limits<std::uint32_t>::max());
+        value = std::min<std::uint64_t>(value * 16 + digit,
+                                        std::numeric_limits<std::uint32_t>::max());
     }
     return static_cast<std::uint32_t>(value);
 }
 } // namespace
 
-QColor colorFromHexString(const QString& hexString, double alpha)
+QColor colorFromHexString(const QString &hexString, double alpha)
 {
-    const QStringView digits = hexString.startsWith(u'#') ? QStringView(hexString).sliced(1)
-                                                           : QStringView(hexString);
+    const QStringView digits =
+            hexString.startsWith(u'#') ? QStringView(hexString).sliced(1) : QStringView(hexString);
     const std::uint32_t value = scanHexNumber(digits);
     int red = 0, green = 0, blue = 0;
     switch (length(digits.toString())) {

@@ -7,7 +7,8 @@ namespace lanterncrest {
 
 // An error that can describe itself to a person: a description, the reason it failed,
 // and a heading and number to show beside them.
-class IErrorProtocol {
+class IErrorProtocol
+{
 public:
     virtual ~IErrorProtocol() = default;
 
@@ -21,8 +22,8 @@ public:
 
 protected:
     IErrorProtocol() = default;
-    IErrorProtocol(const IErrorProtocol&) = default;
-    IErrorProtocol& operator=(const IErrorProtocol&) = default;
+    IErrorProtocol(const IErrorProtocol &) = default;
+    IErrorProtocol &operator=(const IErrorProtocol &) = default;
 };
 
 } // namespace lanterncrest

@@ -7,7 +7,8 @@
 namespace lanterncrest {
 
 // What the list screens' requests go through: the HTTP client.
-class IPlayerListService {
+class IPlayerListService
+{
 public:
     virtual ~IPlayerListService() = default;
 
@@ -16,8 +17,8 @@ public:
 
 protected:
     IPlayerListService() = default;
-    IPlayerListService(const IPlayerListService&) = default;
-    IPlayerListService& operator=(const IPlayerListService&) = default;
+    IPlayerListService(const IPlayerListService &) = default;
+    IPlayerListService &operator=(const IPlayerListService &) = default;
 };
 
 } // namespace lanterncrest

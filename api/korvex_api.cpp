@@ -2,10 +2,10 @@
 
 namespace lanterncrest {
 
-PlayerManager& KorvexApi::playerManager()
+PlayerManager &KorvexApi::playerManager()
 {
     // Never destroyed, like the shared client it holds.
-    static PlayerManager* const instance = new PlayerManager();
+    static PlayerManager *const instance = new PlayerManager();
     return *instance;
 }
 

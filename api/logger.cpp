@@ -11,7 +11,7 @@
 namespace lanterncrest {
 
 namespace {
-Logger::Clock& installedClock()
+Logger::Clock &installedClock()
 {
     static Logger::Clock clock;
     return clock;
@@ -19,12 +19,12 @@ Logger::Clock& installedClock()
 
 QDateTime now()
 {
-    const Logger::Clock& clock = installedClock();
+    const Logger::Clock &clock = installedClock();
     return clock ? clock() : QDateTime::currentDateTime();
 }
 
 // A new file appears whole or not at all, so it never holds a partial first line.
-void writeNewFile(const QString& path, const QByteArray& bytes)
+void writeNewFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
@@ -33,7 +33,7 @@ void writeNewFile(const QString& path, const QByteArray& bytes)
 
 // An entry that cannot be appended whole is cut off again, so the lines before it stay
 // intact and no half line is left for the next entry to join.
-void appendToFile(const QString& path, const QByteArray& bytes)
+void appendToFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
@@ -44,21 +44,24 @@ void appendToFile(const QString& path, const QByteArray& bytes)
 }
 } // namespace
 
-std::optional<QString> Logger::getLogFileURL(const QDateTime& now)
+std::optional<QString> Logger::getLogFileURL(const QDateTime &now)
 {
     const std::optional<QString> documents = documentsDirectory();
     if (!documents)
         return std::nullopt;
-    return QDir(*documents).filePath(now.toString(QStringLiteral("dd-MM-yyyy")) + QStringLiteral(".log"));
+    return QDir(*documents)
+            .filePath(now.toString(QStringLiteral("dd-MM-yyyy")) + QStringLiteral(".log"));
 }
 
-void Logger::log(const QString& message)
+void Logger::log(const QString &message)
 {
     const QDateTime time = now();
     const std::optional<QString> path = getLogFileURL(time);
     if (!path)
         return;
-    const QByteArray line = (time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(": ") + message + u'\n').toUtf8();
+    const QByteArray line =
+            (time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(": ") + message + u'\n')
+                    .toUtf8();
     if (QFileInfo::exists(*path))
         appendToFile(*path, line);
     else

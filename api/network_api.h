@@ -12,7 +12,8 @@ namespace lanterncrest {
 // The endpoints of the service, each with what a request to it needs: URL, method,
 // parameters, their encoding and headers. Identifiers are placed into the path or query
 // percent-encoded, so no identifier can change the path or add parameters.
-class NetworkAPI {
+class NetworkAPI
+{
 public:
     enum class Case {
         refreshToken,
@@ -35,7 +36,7 @@ public:
     // The service-account login. Its parameters are always the account's e-mail and
     // password; whatever is passed here is ignored.
     static NetworkAPI refreshToken(Parameters parameters = Parameters::object());
-    static NetworkAPI findPlayerById(const QString& playerId);
+    static NetworkAPI findPlayerById(const QString &playerId);
     static NetworkAPI getPlayerAssitsList(Parameters parameters);
     static NetworkAPI getPlayerCoaches(Parameters parameters);
     static NetworkAPI getPlayerGoals(Parameters parameters);
@@ -44,8 +45,8 @@ public:
     static NetworkAPI getPlayerTransfers(Parameters parameters);
     static NetworkAPI getPlayerVsPlayer(Parameters parameters);
     static NetworkAPI getPlayerTeamAgainst(Parameters parameters);
-    static NetworkAPI getSeasonTeams(const QString& seasonId);
-    static NetworkAPI getTeamPlayers(const QString& teamId, const QString& seasonId);
+    static NetworkAPI getSeasonTeams(const QString &seasonId);
+    static NetworkAPI getTeamPlayers(const QString &teamId, const QString &seasonId);
     static NetworkAPI getPlayersListing();
 
     Case kind() const { return m_case; }
@@ -69,7 +70,7 @@ private:
 
     Case m_case;
     Parameters m_parameters;
-    QString m_first;  // playerId, seasonId, or teamId
+    QString m_first; // playerId, seasonId, or teamId
     QString m_second; // seasonId of getTeamPlayers
 };
 

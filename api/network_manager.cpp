@@ -12,29 +12,30 @@ namespace {
 
 const QString detailsSuffix = QStringLiteral(" with details: ");
 
-void failWithLoggedError(const ApiError& error, const QString& logText,
-                         const INetworkManager::Completion<QByteArray>& completion)
+void failWithLoggedError(const ApiError &error, const QString &logText,
+                         const INetworkManager::Completion<QByteArray> &completion)
 {
     Logger::log(logText + detailsSuffix);
     completion(ApiResponse<QByteArray>::failure(error));
 }
 
-void failLogin(const INetworkManager::Completion<QByteArray>& completion)
+void failLogin(const INetworkManager::Completion<QByteArray> &completion)
 {
     const CustomError error = NetworkManager::requestFailedError();
     failWithLoggedError(error, error.rendering(), completion);
 }
 
-void failWithHttpError(const HttpError& error, const INetworkManager::Completion<QByteArray>& completion)
+void failWithHttpError(const HttpError &error,
+                       const INetworkManager::Completion<QByteArray> &completion)
 {
     Console::print(error.localizedDescription());
     failWithLoggedError(error, error.localizedDescription(), completion);
 }
 
 // Why an answer's body is not handed on: the HTTP error, or a status outside 200 to 299.
-std::optional<HttpError> refusal(const DataResponse<QByteArray>& answer)
+std::optional<HttpError> refusal(const DataResponse<QByteArray> &answer)
 {
-    if (const HttpError* error = answer.error())
+    if (const HttpError *error = answer.error())
         return *error;
     const int status = answer.statusCode().value_or(0);
     if (status < 200 || status > 299)
@@ -44,10 +45,10 @@ std::optional<HttpError> refusal(const DataResponse<QByteArray>& answer)
 
 } // namespace
 
-const std::shared_ptr<NetworkManager>& NetworkManager::shared()
+const std::shared_ptr<NetworkManager> &NetworkManager::shared()
 {
     // Never destroyed: requests may still be answered while the process winds down.
-    static const auto* instance = [] {
+    static const auto *instance = [] {
         ApiConfiguration::baseUrl(); // the base URL is settled once, now
         return new std::shared_ptr<NetworkManager>(std::make_shared<NetworkManager>());
     }();
@@ -65,31 +66,32 @@ CustomError NetworkManager::requestFailedError()
                        QStringLiteral("Error occured while processing request, Please try again"));
 }
 
-std::shared_ptr<DataRequest> NetworkManager::start(const NetworkAPI& api)
+std::shared_ptr<DataRequest> NetworkManager::start(const NetworkAPI &api)
 {
-    return m_manager->request(api.url(), api.method(), api.parameters(), api.encoding(), api.headers());
+    return m_manager->request(api.url(), api.method(), api.parameters(), api.encoding(),
+                              api.headers());
 }
 
-void NetworkManager::requestJSON(const NetworkAPI& api, Completion<nlohmann::json> completion)
+void NetworkManager::requestJSON(const NetworkAPI &api, Completion<nlohmann::json> completion)
 {
     start(api)->responseJSON([self = shared_from_this(), completion = std::move(completion)](
-                                 const DataResponse<nlohmann::json>& answer) {
-        if (const nlohmann::json* value = answer.value())
+                                     const DataResponse<nlohmann::json> &answer) {
+        if (const nlohmann::json *value = answer.value())
             completion(ApiResponse<nlohmann::json>::success(*value));
         else
             completion(ApiResponse<nlohmann::json>::failure(*answer.error()));
     });
 }
 
-void NetworkManager::requestData(const NetworkAPI& api, Completion<QByteArray> completion)
+void NetworkManager::requestData(const NetworkAPI &api, Completion<QByteArray> completion)
 {
     send(api, std::move(completion), true);
 }
 
-void NetworkManager::requestBody(const NetworkAPI& api, Completion<QByteArray> completion)
+void NetworkManager::requestBody(const NetworkAPI &api, Completion<QByteArray> completion)
 {
     start(api)->responseData([self = shared_from_this(), completion = std::move(completion)](
-                                 const DataResponse<QByteArray>& answer) {
+                                     const DataResponse<QByteArray> &answer) {
         if (std::optional<HttpError> error = refusal(answer))
             completion(ApiResponse<QByteArray>::failure(*error));
         else
@@ -97,17 +99,17 @@ void NetworkManager::requestBody(const NetworkAPI& api, Completion<QByteArray> c
     });
 }
 
-void NetworkManager::send(const NetworkAPI& api, Completion<QByteArray> completion, bool mayLogIn)
+void NetworkManager::send(const NetworkAPI &api, Completion<QByteArray> completion, bool mayLogIn)
 {
     Console::print(api.url());
-    start(api)->responseData([self = shared_from_this(), api, completion = std::move(completion), mayLogIn](
-                                 const DataResponse<QByteArray>& answer) {
+    start(api)->responseData([self = shared_from_this(), api, completion = std::move(completion),
+                              mayLogIn](const DataResponse<QByteArray> &answer) {
         self->handleAnswer(api, completion, mayLogIn, answer);
     });
 }
 
-void NetworkManager::handleAnswer(const NetworkAPI& api, const Completion<QByteArray>& completion, bool mayLogIn,
-                                  const DataResponse<QByteArray>& answer)
+void NetworkManager::handleAnswer(const NetworkAPI &api, const Completion<QByteArray> &completion,
+                                  bool mayLogIn, const DataResponse<QByteArray> &answer)
 {
     if (!answer.response) {
         // No connection, a time-out or a refused URL: nothing arrived to print or log.
@@ -123,12 +125,13 @@ void NetworkManager::handleAnswer(const NetworkAPI& api, const Completion<QByteA
             return;
         }
         Console::print(QStringLiteral("refresh token called"));
-        RefreshTokenService{shared_from_this()}.refreshToken([self = shared_from_this(), api, completion](bool stored) {
-            if (stored)
-                self->send(api, completion, false);
-            else
-                failLogin(completion);
-        });
+        RefreshTokenService{ shared_from_this() }.refreshToken(
+                [self = shared_from_this(), api, completion](bool stored) {
+                    if (stored)
+                        self->send(api, completion, false);
+                    else
+                        failLogin(completion);
+                });
         return;
     }
     Console::print(QString());

@@ -5,7 +5,8 @@
 namespace lanterncrest {
 
 // Holds the HTTP client for the view model. A value: copies share the client.
-class PlayerListService final : public IPlayerListService {
+class PlayerListService final : public IPlayerListService
+{
 public:
     explicit PlayerListService(std::shared_ptr<INetworkManager> networkManager);
 

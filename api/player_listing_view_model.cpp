@@ -8,42 +8,52 @@
 
 namespace lanterncrest {
 
-PlayerListingViewModel::PlayerListingViewModel(std::shared_ptr<IPlayerListService> playerListingService)
+PlayerListingViewModel::PlayerListingViewModel(
+        std::shared_ptr<IPlayerListService> playerListingService)
     : playerListingService(std::move(playerListingService))
 {
 }
 
-template <typename T>
-void PlayerListingViewModel::send(const NetworkAPI& api, std::function<void(const T&)> completion, Failure failure)
+template<typename T>
+void PlayerListingViewModel::send(const NetworkAPI &api, std::function<void(const T &)> completion,
+                                  Failure failure)
 {
-    const std::shared_ptr<INetworkManager> client = playerListingService ? playerListingService->networkManager() : nullptr;
+    const std::shared_ptr<INetworkManager> client =
+            playerListingService ? playerListingService->networkManager() : nullptr;
     if (!client) {
         if (failure)
-            MainQueue::asyncAfter(0, [failure = std::move(failure)] { failure(NetworkManager::requestFailedError()); });
+            MainQueue::asyncAfter(0, [failure = std::move(failure)] {
+                failure(NetworkManager::requestFailedError());
+            });
         return;
     }
-    client->request<T>(api, [completion = std::move(completion), failure = std::move(failure)](
-                                const ApiResponse<T>& response) {
-        if (const T* value = response.value()) {
-            completion(*value);
-            return;
-        }
-        Console::print(response.error()->rendering());
-        if (failure)
-            failure(*response.error());
-    });
+    client->request<T>(api,
+                       [completion = std::move(completion),
+                        failure = std::move(failure)](const ApiResponse<T> &response) {
+                           if (const T *value = response.value()) {
+                               completion(*value);
+                               return;
+                           }
+                           Console::print(response.error()->rendering());
+                           if (failure)
+                               failure(*response.error());
+                       });
 }
 
-void PlayerListingViewModel::getSeasonTeams(const QString& seasonId, std::function<void(const SeasonTeams&)> completion,
+void PlayerListingViewModel::getSeasonTeams(const QString &seasonId,
+                                            std::function<void(const SeasonTeams &)> completion,
                                             Failure failure)
 {
-    send<SeasonTeams>(NetworkAPI::getSeasonTeams(seasonId), std::move(completion), std::move(failure));
+    send<SeasonTeams>(NetworkAPI::getSeasonTeams(seasonId), std::move(completion),
+                      std::move(failure));
 }
 
-void PlayerListingViewModel::getTeamPlayers(const QString& teamId, const QString& seasonId,
-                                            std::function<void(const PlayerList&)> completion, Failure failure)
+void PlayerListingViewModel::getTeamPlayers(const QString &teamId, const QString &seasonId,
+                                            std::function<void(const PlayerList &)> completion,
+                                            Failure failure)
 {
-    send<PlayerList>(NetworkAPI::getTeamPlayers(teamId, seasonId), std::move(completion), std::move(failure));
+    send<PlayerList>(NetworkAPI::getTeamPlayers(teamId, seasonId), std::move(completion),
+                     std::move(failure));
 }
 
 } // namespace lanterncrest

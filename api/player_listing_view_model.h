@@ -9,7 +9,8 @@ namespace lanterncrest {
 
 // Sends the list screens' requests through its service's client. A failure is printed
 // (its rendering) and handed to `failure`.
-class PlayerListingViewModel final : public IPlayerListingViewModel {
+class PlayerListingViewModel final : public IPlayerListingViewModel
+{
 public:
     explicit PlayerListingViewModel(std::shared_ptr<IPlayerListService> playerListingService);
 
@@ -17,14 +18,16 @@ public:
 
     // Without a service or a client nothing is sent or printed, and `failure` receives
     // NetworkManager::requestFailedError().
-    void getSeasonTeams(const QString& seasonId, std::function<void(const SeasonTeams&)> completion,
+    void getSeasonTeams(const QString &seasonId,
+                        std::function<void(const SeasonTeams &)> completion,
                         Failure failure) override;
-    void getTeamPlayers(const QString& teamId, const QString& seasonId,
-                        std::function<void(const PlayerList&)> completion, Failure failure) override;
+    void getTeamPlayers(const QString &teamId, const QString &seasonId,
+                        std::function<void(const PlayerList &)> completion,
+                        Failure failure) override;
 
 private:
-    template <typename T>
-    void send(const NetworkAPI& api, std::function<void(const T&)> completion, Failure failure);
+    template<typename T>
+    void send(const NetworkAPI &api, std::function<void(const T &)> completion, Failure failure);
 };
 
 } // namespace lanterncrest

@@ -5,8 +5,8 @@
 namespace lanterncrest {
 
 PlayerManager::PlayerManager()
-    : playerListService(std::make_shared<PlayerListService>(NetworkManager::shared()))
-    , viewModel(std::make_shared<PlayerListingViewModel>(playerListService))
+    : playerListService(std::make_shared<PlayerListService>(NetworkManager::shared())),
+      viewModel(std::make_shared<PlayerListingViewModel>(playerListService))
 {
 }
 

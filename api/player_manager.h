@@ -10,7 +10,8 @@ namespace lanterncrest {
 
 // A list service and a view model over the shared HTTP client, for a host to reach
 // through KorvexApi::playerManager(); nothing in the framework reads them.
-class LANTERNCREST_EXPORT PlayerManager {
+class LANTERNCREST_EXPORT PlayerManager
+{
 public:
     PlayerManager();
 

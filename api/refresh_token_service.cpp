@@ -11,10 +11,10 @@ namespace {
 
 // The login answer read once, straight from its bytes; absent unless it carries the token
 // every later request needs.
-std::optional<AuthorizationDetails> loginDetails(const QByteArray& body)
+std::optional<AuthorizationDetails> loginDetails(const QByteArray &body)
 {
-    DecodeResult<AuthorizationDetails> details =
-        JSONDecoder::decode<AuthorizationDetails>(std::string_view(body.constData(), std::size_t(body.size())));
+    DecodeResult<AuthorizationDetails> details = JSONDecoder::decode<AuthorizationDetails>(
+            std::string_view(body.constData(), std::size_t(body.size())));
     if (!details || !details.value().access_token)
         return std::nullopt;
     return std::move(details).value();
@@ -28,14 +28,15 @@ void RefreshTokenService::refreshToken(std::function<void(bool stored)> completi
         completion(false);
         return;
     }
-    networkManager->requestBody(NetworkAPI::refreshToken(), [completion = std::move(completion)](
-                                                                const ApiResponse<QByteArray>& response) {
-        const std::optional<AuthorizationDetails> details =
-            response.value() ? loginDetails(*response.value()) : std::nullopt;
-        if (details)
-            saveAuthorizationDetails(*details);
-        completion(details.has_value());
-    });
+    networkManager->requestBody(
+            NetworkAPI::refreshToken(),
+            [completion = std::move(completion)](const ApiResponse<QByteArray> &response) {
+                const std::optional<AuthorizationDetails> details =
+                        response.value() ? loginDetails(*response.value()) : std::nullopt;
+                if (details)
+                    saveAuthorizationDetails(*details);
+                completion(details.has_value());
+            });
 }
 
 } // namespace lanterncrest

@@ -8,7 +8,8 @@
 namespace lanterncrest {
 
 // Logs in with the built-in service account and keeps the answer in the token store.
-struct RefreshTokenService {
+struct RefreshTokenService
+{
     std::shared_ptr<INetworkManager> networkManager;
 
     // Posts the service account to the login endpoint. `completion` runs exactly once: true

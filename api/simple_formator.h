@@ -4,7 +4,8 @@ namespace lanterncrest {
 
 // A home for formatting helpers; it has none of its own yet. Nothing in the framework uses it;
 // a host that names it keeps compiling, and gets nothing else from it.
-class SimpleFormator {
+class SimpleFormator
+{
 };
 
 } // namespace lanterncrest

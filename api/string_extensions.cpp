@@ -11,23 +11,28 @@ namespace {
 bool isWhitespaceOrNewline(QChar c)
 {
     switch (c.unicode()) {
-    case 0x0009: case 0x000A: case 0x000B: case 0x000C: case 0x000D: case 0x0085:
+    case 0x0009:
+    case 0x000A:
+    case 0x000B:
+    case 0x000C:
+    case 0x000D:
+    case 0x0085:
         return true;
     default:
         return c.category() == QChar::Separator_Space || c.category() == QChar::Separator_Line
-            || c.category() == QChar::Separator_Paragraph;
+                || c.category() == QChar::Separator_Paragraph;
     }
 }
 
-template <typename Predicate>
-bool anyCodePoint(const QString& text, Predicate predicate)
+template<typename Predicate>
+bool anyCodePoint(const QString &text, Predicate predicate)
 {
     const QList<uint> codePoints = text.toUcs4();
     return std::any_of(codePoints.cbegin(), codePoints.cend(), predicate);
 }
 } // namespace
 
-QString trimmed(const QString& text)
+QString trimmed(const QString &text)
 {
     // Every separator and line break is in the Basic Multilingual Plane, so UTF-16 units do.
     qsizetype begin = 0;
@@ -39,7 +44,7 @@ QString trimmed(const QString& text)
     return text.sliced(begin, end - begin);
 }
 
-qsizetype length(const QString& text)
+qsizetype length(const QString &text)
 {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype count = 0;
@@ -48,7 +53,7 @@ qsizetype length(const QString& text)
     return count;
 }
 
-QString withoutSpacesAndNewLines(const QString& text)
+QString withoutSpacesAndNewLines(const QString &text)
 {
     QString result = text;
     result.remove(u' ');
@@ -56,12 +61,13 @@ QString withoutSpacesAndNewLines(const QString& text)
     return result;
 }
 
-bool isContainNumbers(const QString& text)
+bool isContainNumbers(const QString &text)
 {
-    return anyCodePoint(text, [](uint c) { return QChar::category(c) == QChar::Number_DecimalDigit; });
+    return anyCodePoint(text,
+                        [](uint c) { return QChar::category(c) == QChar::Number_DecimalDigit; });
 }
 
-bool isContainLetter(const QString& text)
+bool isContainLetter(const QString &text)
 {
     return anyCodePoint(text, [](uint c) { return QChar::isLetter(c) || QChar::isMark(c); });
 }

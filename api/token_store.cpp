@@ -10,14 +10,14 @@ constexpr auto tokenTypeKey = "auth_token_type";
 constexpr auto expiresInKey = "auth_expires_in";
 constexpr auto refreshTokenKey = "auth_refresh_token";
 
-void insertText(QVariantMap& map, const char* key, const std::optional<std::string>& value)
+void insertText(QVariantMap &map, const char *key, const std::optional<std::string> &value)
 {
     if (value)
         map.insert(QLatin1String(key), QString::fromStdString(*value));
 }
 } // namespace
 
-void saveAuthorizationDetails(const AuthorizationDetails& details)
+void saveAuthorizationDetails(const AuthorizationDetails &details)
 {
     QVariantMap data;
     insertText(data, accessTokenKey, details.access_token);
@@ -26,7 +26,7 @@ void saveAuthorizationDetails(const AuthorizationDetails& details)
         data.insert(QLatin1String(expiresInKey), qlonglong(*details.expires_in));
     insertText(data, refreshTokenKey, details.refresh_token);
 
-    UserDefaults& defaults = UserDefaults::standard();
+    UserDefaults &defaults = UserDefaults::standard();
     defaults.restrictToOwner(); // the token is the owner's alone
     defaults.set(QLatin1String(authorizationDataKey), data);
     defaults.synchronize();
@@ -34,7 +34,7 @@ void saveAuthorizationDetails(const AuthorizationDetails& details)
 
 std::optional<QVariantMap> getAuthorizationData()
 {
-    UserDefaults& defaults = UserDefaults::standard();
+    UserDefaults &defaults = UserDefaults::standard();
     defaults.synchronize();
     return defaults.dictionary(QLatin1String(authorizationDataKey));
 }

@@ -15,11 +15,11 @@ namespace lanterncrest {
 // "auth_access_token" (text), "auth_token_type" (text), "auth_expires_in" (integer) and
 // "auth_refresh_token" (text); absent members leave their key out.
 
-inline constexpr const char* authorizationDataKey = "auth_access_token_data";
+inline constexpr const char *authorizationDataKey = "auth_access_token_data";
 
 // Replaces whatever an earlier login stored, then writes it to disk, in a settings file that
 // only its owner may read or write.
-void saveAuthorizationDetails(const AuthorizationDetails& details);
+void saveAuthorizationDetails(const AuthorizationDetails &details);
 
 // The stored dictionary; absent when nothing, or something other than a dictionary, is
 // stored.

@@ -10,4 +10,4 @@ namespace lanterncrest::bench {
 // JSON kind (a number for a text, a text for a number, an array for a record).
 std::string squadJson(std::size_t players, bool halfWrongKind);
 
-}  // namespace lanterncrest::bench
+} // namespace lanterncrest::bench

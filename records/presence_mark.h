@@ -9,16 +9,17 @@ namespace lanterncrest {
 // A record with no members that only says its key held something: decoding reads nothing
 // and accepts any value, encoding writes {}. A null or missing key leaves the holder's member
 // absent, as for any member.
-template <class Tag>
-struct PresenceMark {
-  PresenceMark() = default;
-  explicit PresenceMark(const Decoder&) noexcept {}
+template<class Tag>
+struct PresenceMark
+{
+    PresenceMark() = default;
+    explicit PresenceMark(const Decoder &) noexcept { }
 
-  enum class CodingKeys {};
-  static constexpr auto codingFields() { return std::tuple<>{}; }
-  friend constexpr auto codingKeyTexts(CodingKeys) { return fieldTexts(codingFields()); }
+    enum class CodingKeys {};
+    static constexpr auto codingFields() { return std::tuple<>{}; }
+    friend constexpr auto codingKeyTexts(CodingKeys) { return fieldTexts(codingFields()); }
 
-  bool operator==(const PresenceMark&) const = default;
+    bool operator==(const PresenceMark &) const = default;
 };
 
-}  // namespace lanterncrest
+} // namespace lanterncrest

@@ -13,29 +13,32 @@ namespace lanterncrest {
 // containers. Bytes that are not JSON (a UTF-8 byte-order mark before the document is
 // allowed), or that nest deeper than maximumJsonNesting, fail as dataCorrupted. Never throws
 // for bad input.
-class LANTERNCREST_EXPORT JSONDecoder {
- public:
-  template <class T>
-  static DecodeResult<T> decode(std::string_view bytes);
+class LANTERNCREST_EXPORT JSONDecoder
+{
+public:
+    template<class T>
+    static DecodeResult<T> decode(std::string_view bytes);
 
- private:
-  using DecodeRoot = bool (*)(void* context, const Decoder& root);
-  // Parses `bytes` with this thread's parser and hands the root to `decodeRoot` while the
-  // parsed document is alive.
-  static bool decodeDocument(std::string_view bytes, DecodingError& error, DecodeRoot decodeRoot, void* context);
+private:
+    using DecodeRoot = bool (*)(void *context, const Decoder &root);
+    // Parses `bytes` with this thread's parser and hands the root to `decodeRoot` while the
+    // parsed document is alive.
+    static bool decodeDocument(std::string_view bytes, DecodingError &error, DecodeRoot decodeRoot,
+                               void *context);
 };
 
-template <class T>
-DecodeResult<T> JSONDecoder::decode(std::string_view bytes) {
-  std::optional<T> value;
-  DecodingError error;
-  const DecodeRoot decodeRoot = [](void* context, const Decoder& root) {
-    return coding_detail::decodeIntoSlot(root, *static_cast<std::optional<T>*>(context));
-  };
-  if (decodeDocument(bytes, error, decodeRoot, &value)) {
-    return DecodeResult<T>(std::move(*value));
-  }
-  return DecodeResult<T>(std::move(error));
+template<class T>
+DecodeResult<T> JSONDecoder::decode(std::string_view bytes)
+{
+    std::optional<T> value;
+    DecodingError error;
+    const DecodeRoot decodeRoot = [](void *context, const Decoder &root) {
+        return coding_detail::decodeIntoSlot(root, *static_cast<std::optional<T> *>(context));
+    };
+    if (decodeDocument(bytes, error, decodeRoot, &value)) {
+        return DecodeResult<T>(std::move(*value));
+    }
+    return DecodeResult<T>(std::move(error));
 }
 
-}  // namespace lanterncrest
+} // namespace lanterncrest

@@ -15,4 +15,4 @@ inline constexpr std::size_t maximumJsonNesting = 512;
 // and braces outside strings count; whether `bytes` are JSON at all is left to the parser.
 bool nestsWithinLimit(std::string_view bytes);
 
-}  // namespace lanterncrest
+} // namespace lanterncrest

@@ -6,16 +6,16 @@
 namespace lanterncrest {
 
 namespace {
-Console::Sink& installedSink()
+Console::Sink &installedSink()
 {
     static Console::Sink sink;
     return sink;
 }
 } // namespace
 
-void Console::print(const QString& line)
+void Console::print(const QString &line)
 {
-    if (const Sink& sink = installedSink()) {
+    if (const Sink &sink = installedSink()) {
         sink(line);
         return;
     }

@@ -19,7 +19,7 @@ int delayInMilliseconds(double seconds)
 
 void MainQueue::asyncAfter(double seconds, std::function<void()> block)
 {
-    QCoreApplication* app = QCoreApplication::instance();
+    QCoreApplication *app = QCoreApplication::instance();
     if (!app || !block)
         return;
     QTimer::singleShot(delayInMilliseconds(seconds), Qt::PreciseTimer, app, std::move(block));

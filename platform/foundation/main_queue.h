@@ -5,7 +5,8 @@
 namespace lanterncrest {
 
 // Work for the main thread's event loop.
-class MainQueue {
+class MainQueue
+{
 public:
     // Runs `block` once on the main thread, no sooner than `seconds` from now and never
     // inside this call (a delay of zero or less runs it in a later turn of the loop).

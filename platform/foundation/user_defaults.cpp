@@ -7,7 +7,7 @@
 
 namespace lanterncrest {
 
-UserDefaults& UserDefaults::standard()
+UserDefaults &UserDefaults::standard()
 {
     static UserDefaults defaults;
     return defaults;
@@ -15,29 +15,29 @@ UserDefaults& UserDefaults::standard()
 
 UserDefaults::UserDefaults() = default;
 
-UserDefaults::UserDefaults(const QString& iniFilePath)
+UserDefaults::UserDefaults(const QString &iniFilePath)
     : m_settings(iniFilePath, QSettings::IniFormat)
 {
 }
 
-void UserDefaults::set(const QString& key, const QVariant& value)
+void UserDefaults::set(const QString &key, const QVariant &value)
 {
     m_settings.setValue(key, value);
 }
 
-void UserDefaults::removeObject(const QString& key)
+void UserDefaults::removeObject(const QString &key)
 {
     m_settings.remove(key);
 }
 
-QVariant UserDefaults::object(const QString& key) const
+QVariant UserDefaults::object(const QString &key) const
 {
     if (!m_settings.contains(key) && key == QLatin1String(appleLanguagesKey))
         return QLocale::system().uiLanguages();
     return m_settings.value(key);
 }
 
-std::optional<QString> UserDefaults::string(const QString& key) const
+std::optional<QString> UserDefaults::string(const QString &key) const
 {
     const QVariant value = object(key);
     if (value.typeId() != QMetaType::QString)
@@ -45,7 +45,7 @@ std::optional<QString> UserDefaults::string(const QString& key) const
     return value.toString();
 }
 
-std::optional<QVariantMap> UserDefaults::dictionary(const QString& key) const
+std::optional<QVariantMap> UserDefaults::dictionary(const QString &key) const
 {
     const QVariant value = object(key);
     if (value.typeId() != QMetaType::QVariantMap)
@@ -53,7 +53,7 @@ std::optional<QVariantMap> UserDefaults::dictionary(const QString& key) const
     return value.toMap();
 }
 
-QStringList UserDefaults::stringList(const QString& key) const
+QStringList UserDefaults::stringList(const QString &key) const
 {
     // The INI format writes a one-element list as a bare text, so a text read back
     // from disk is that list.
@@ -62,7 +62,7 @@ QStringList UserDefaults::stringList(const QString& key) const
     case QMetaType::QStringList:
         return value.toStringList();
     case QMetaType::QString:
-        return {value.toString()};
+        return { value.toString() };
     default:
         return {};
     }
@@ -80,7 +80,8 @@ bool UserDefaults::restrictToOwner()
     QFile file(m_settings.fileName());
     if (!file.exists()) {
         // Created with the owner's mode from the start, so the secret is never readable by others.
-        if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !file.open(QIODevice::WriteOnly, ownerOnly))
+        if (!QDir().mkpath(QFileInfo(file).absolutePath())
+            || !file.open(QIODevice::WriteOnly, ownerOnly))
             return false;
         file.close();
     }

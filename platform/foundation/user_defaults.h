@@ -13,36 +13,37 @@ namespace lanterncrest {
 // organisation and application names of the QCoreApplication (set them before the
 // first call of standard()). Reads are type-checked: a value of another kind reads
 // as absent, never as a converted value. Main thread only.
-class UserDefaults {
+class UserDefaults
+{
 public:
     // The user's preferred languages, most preferred first, as BCP-47 tags ("ar-EG",
     // "en-US"). While the application has not stored this key, stringList() and
     // object() answer with QLocale::system().uiLanguages(), read afresh each time.
-    static constexpr const char* appleLanguagesKey = "AppleLanguages";
+    static constexpr const char *appleLanguagesKey = "AppleLanguages";
 
     // The one store of the application, created on first use.
-    static UserDefaults& standard();
+    static UserDefaults &standard();
 
     // A store over the application's own settings (organisation/application names).
     UserDefaults();
     // A store over one INI file, e.g. to read what another process has written.
-    explicit UserDefaults(const QString& iniFilePath);
+    explicit UserDefaults(const QString &iniFilePath);
 
-    UserDefaults(const UserDefaults&) = delete;
-    UserDefaults& operator=(const UserDefaults&) = delete;
+    UserDefaults(const UserDefaults &) = delete;
+    UserDefaults &operator=(const UserDefaults &) = delete;
 
-    void set(const QString& key, const QVariant& value);
-    void removeObject(const QString& key);
+    void set(const QString &key, const QVariant &value);
+    void removeObject(const QString &key);
 
     // The stored value as it is, or an invalid QVariant when nothing is stored.
-    QVariant object(const QString& key) const;
+    QVariant object(const QString &key) const;
     // The stored text; absent when nothing or something else (a number, a map) is stored.
-    std::optional<QString> string(const QString& key) const;
+    std::optional<QString> string(const QString &key) const;
     // The stored dictionary; absent when nothing or something else (a text) is stored.
-    std::optional<QVariantMap> dictionary(const QString& key) const;
+    std::optional<QVariantMap> dictionary(const QString &key) const;
     // The stored list of texts (a single stored text counts as a one-element list);
     // empty when nothing or something else is stored. See appleLanguagesKey.
-    QStringList stringList(const QString& key) const;
+    QStringList stringList(const QString &key) const;
     // The first entry of stringList(appleLanguagesKey), or an empty text.
     QString preferredLanguage() const;
 

@@ -7,8 +7,8 @@ QString utf8Text(QByteArrayView bytes)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     QString text(bytes.size(), Qt::Uninitialized); // never more UTF-16 units than bytes
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     for (qsizetype at = 0; at < size;) {
         const unsigned char lead = in[at];
@@ -51,7 +51,7 @@ QString utf8Text(QByteArrayView bytes)
             *out++ = char16_t(code);
         }
     }
-    text.truncate(out - reinterpret_cast<char16_t*>(text.data()));
+    text.truncate(out - reinterpret_cast<char16_t *>(text.data()));
     return text;
 }
 

@@ -25,17 +25,29 @@ constexpr qint64 readAhead = 1 << 20;
 QNetworkReply::NetworkError statusError(int status)
 {
     switch (status) {
-    case 400: case 418: return QNetworkReply::ProtocolInvalidOperationError;
-    case 401: return QNetworkReply::AuthenticationRequiredError;
-    case 403: return QNetworkReply::ContentAccessDenied;
-    case 404: return QNetworkReply::ContentNotFoundError;
-    case 405: return QNetworkReply::ContentOperationNotPermittedError;
-    case 407: return QNetworkReply::ProxyAuthenticationRequiredError;
-    case 409: return QNetworkReply::ContentConflictError;
-    case 410: return QNetworkReply::ContentGoneError;
-    case 500: return QNetworkReply::InternalServerError;
-    case 501: return QNetworkReply::OperationNotImplementedError;
-    case 503: return QNetworkReply::ServiceUnavailableError;
+    case 400:
+    case 418:
+        return QNetworkReply::ProtocolInvalidOperationError;
+    case 401:
+        return QNetworkReply::AuthenticationRequiredError;
+    case 403:
+        return QNetworkReply::ContentAccessDenied;
+    case 404:
+        return QNetworkReply::ContentNotFoundError;
+    case 405:
+        return QNetworkReply::ContentOperationNotPermittedError;
+    case 407:
+        return QNetworkReply::ProxyAuthenticationRequiredError;
+    case 409:
+        return QNetworkReply::ContentConflictError;
+    case 410:
+        return QNetworkReply::ContentGoneError;
+    case 500:
+        return QNetworkReply::InternalServerError;
+    case 501:
+        return QNetworkReply::OperationNotImplementedError;
+    case 503:
+        return QNetworkReply::ServiceUnavailableError;
     default:
         if (status > 500)
             return QNetworkReply::UnknownServerError;
@@ -43,7 +55,7 @@ QNetworkReply::NetworkError statusError(int status)
     }
 }
 
-HttpError transportError(QNetworkReply::NetworkError error, const QString& qtText)
+HttpError transportError(QNetworkReply::NetworkError error, const QString &qtText)
 {
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
@@ -71,81 +83,86 @@ HttpError transportError(QNetworkReply::NetworkError error, const QString& qtTex
     }
 }
 
-HttpHeaders responseHeaders(const QNetworkReply& reply)
+HttpHeaders responseHeaders(const QNetworkReply &reply)
 {
     HttpHeaders headers;
-    for (const auto& [name, value] : reply.rawHeaderPairs())
+    for (const auto &[name, value] : reply.rawHeaderPairs())
         headers.set(QString::fromLatin1(name), QString::fromUtf8(value));
     return headers;
 }
 
 // The body length the answer announces. A compressed body's length says nothing about its
 // decoded size, so it announces none.
-std::optional<qint64> announcedLength(const QNetworkReply& reply)
+std::optional<qint64> announcedLength(const QNetworkReply &reply)
 {
     if (reply.hasRawHeader("Content-Encoding"))
         return std::nullopt;
     bool known = false;
-    const qlonglong announced = reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    const qlonglong announced =
+            reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
     return known ? std::optional<qint64>(announced) : std::nullopt;
 }
 
 // Qt reports a 4xx/5xx answer whose connection closed mid-body by its status error
 // alone; the announced length tells that the body is incomplete.
-bool bodyCutShort(const QNetworkReply& reply, const std::optional<QByteArray>& body)
+bool bodyCutShort(const QNetworkReply &reply, const std::optional<QByteArray> &body)
 {
     const std::optional<qint64> announced = announcedLength(reply);
     return announced && *announced > (body ? body->size() : 0);
 }
 
-bool allowsEmptyBody(const std::optional<HttpResponse>& response)
+bool allowsEmptyBody(const std::optional<HttpResponse> &response)
 {
     return response && (response->statusCode == 204 || response->statusCode == 205);
 }
 
-template <typename T>
-DataResponse<T> failed(const DataRequest::Outcome& outcome, HttpError error)
+template<typename T>
+DataResponse<T> failed(const DataRequest::Outcome &outcome, HttpError error)
 {
-    return {outcome.response, outcome.data, std::move(error)};
+    return { outcome.response, outcome.data, std::move(error) };
 }
 
-DataResponse<QByteArray> serializeData(const DataRequest::Outcome& outcome)
+DataResponse<QByteArray> serializeData(const DataRequest::Outcome &outcome)
 {
     if (outcome.error)
         return failed<QByteArray>(outcome, *outcome.error);
     if (!outcome.data && !allowsEmptyBody(outcome.response))
         return failed<QByteArray>(outcome, HttpError::make(Kind::EmptyResponse));
-    return {outcome.response, outcome.data, outcome.data.value_or(QByteArray())};
+    return { outcome.response, outcome.data, outcome.data.value_or(QByteArray()) };
 }
 
-DataResponse<nlohmann::json> serializeJson(const DataRequest::Outcome& outcome)
+DataResponse<nlohmann::json> serializeJson(const DataRequest::Outcome &outcome)
 {
     if (outcome.error)
         return failed<nlohmann::json>(outcome, *outcome.error);
     if (!outcome.data) {
         if (allowsEmptyBody(outcome.response))
-            return {outcome.response, outcome.data, nlohmann::json(nullptr)};
+            return { outcome.response, outcome.data, nlohmann::json(nullptr) };
         return failed<nlohmann::json>(outcome, HttpError::make(Kind::EmptyResponse));
     }
-    const HttpError invalid = HttpError::make(Kind::InvalidJson, QStringLiteral("the data is not valid JSON."));
-    if (!nestsWithinLimit(std::string_view(outcome.data->constData(), std::size_t(outcome.data->size()))))
+    const HttpError invalid =
+            HttpError::make(Kind::InvalidJson, QStringLiteral("the data is not valid JSON."));
+    if (!nestsWithinLimit(
+                std::string_view(outcome.data->constData(), std::size_t(outcome.data->size()))))
         return failed<nlohmann::json>(
-            outcome, HttpError::make(Kind::InvalidJson,
-                                     QStringLiteral("the data nests deeper than %1 levels.").arg(maximumJsonNesting)));
+                outcome,
+                HttpError::make(Kind::InvalidJson,
+                                QStringLiteral("the data nests deeper than %1 levels.")
+                                        .arg(maximumJsonNesting)));
     try {
-        nlohmann::json value = nlohmann::json::parse(outcome.data->cbegin(), outcome.data->cend(), nullptr, false);
+        nlohmann::json value =
+                nlohmann::json::parse(outcome.data->cbegin(), outcome.data->cend(), nullptr, false);
         if (value.is_discarded())
             return failed<nlohmann::json>(outcome, invalid);
-        return {outcome.response, outcome.data, std::move(value)};
-    } catch (const nlohmann::json::exception&) { // a number beyond a double's range
+        return { outcome.response, outcome.data, std::move(value) };
+    } catch (const nlohmann::json::exception &) { // a number beyond a double's range
         return failed<nlohmann::json>(outcome, invalid);
     }
 }
 
 } // namespace
 
-DataRequest::DataRequest(qsizetype maximumBodySize)
-    : m_maximumBodySize(maximumBodySize)
+DataRequest::DataRequest(qsizetype maximumBodySize) : m_maximumBodySize(maximumBodySize)
 {
     m_deadline.setSingleShot(true);
 }
@@ -161,19 +178,23 @@ DataRequest::~DataRequest()
 void DataRequest::disconnectFromReply()
 {
     // Only our own connections: Qt's internal ones still tidy up the connection pool.
-    for (const QMetaObject::Connection& connection : std::exchange(m_connections, {}))
+    for (const QMetaObject::Connection &connection : std::exchange(m_connections, {}))
         QObject::disconnect(connection);
 }
 
-DataRequest& DataRequest::responseData(DataHandler handler)
+DataRequest &DataRequest::responseData(DataHandler handler)
 {
-    attach([handler = std::move(handler)](const Outcome& outcome) { handler(serializeData(outcome)); });
+    attach([handler = std::move(handler)](const Outcome &outcome) {
+        handler(serializeData(outcome));
+    });
     return *this;
 }
 
-DataRequest& DataRequest::responseJSON(JsonHandler handler)
+DataRequest &DataRequest::responseJSON(JsonHandler handler)
 {
-    attach([handler = std::move(handler)](const Outcome& outcome) { handler(serializeJson(outcome)); });
+    attach([handler = std::move(handler)](const Outcome &outcome) {
+        handler(serializeJson(outcome));
+    });
     return *this;
 }
 
@@ -183,7 +204,7 @@ void DataRequest::cancel()
         abortWith(AbortReason::Cancelled);
 }
 
-void DataRequest::attach(std::function<void(const Outcome&)> handler)
+void DataRequest::attach(std::function<void(const Outcome &)> handler)
 {
     if (m_outcome)
         post(std::move(handler));
@@ -191,17 +212,19 @@ void DataRequest::attach(std::function<void(const Outcome&)> handler)
         m_handlers.push_back(std::move(handler));
 }
 
-void DataRequest::post(std::function<void(const Outcome&)> handler)
+void DataRequest::post(std::function<void(const Outcome &)> handler)
 {
     Q_ASSERT(QCoreApplication::instance());
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [self = shared_from_this(), handler = std::move(handler)] { handler(*self->m_outcome); },
-        Qt::QueuedConnection);
+            QCoreApplication::instance(),
+            [self = shared_from_this(), handler = std::move(handler)] {
+                handler(*self->m_outcome);
+            },
+            Qt::QueuedConnection);
 }
 
-void DataRequest::start(QNetworkAccessManager& manager, const BuiltRequest& built,
-                        const SessionConfiguration& configuration, std::function<void()> onEnded)
+void DataRequest::start(QNetworkAccessManager &manager, const BuiltRequest &built,
+                        const SessionConfiguration &configuration, std::function<void()> onEnded)
 {
     m_onEnded = std::move(onEnded);
     QNetworkRequest request = built.request;
@@ -213,13 +236,15 @@ void DataRequest::start(QNetworkAccessManager& manager, const BuiltRequest& buil
     else
         m_reply = manager.sendCustomRequest(request, built.verb, built.body);
 
-    QNetworkReply* reply = m_reply;
+    QNetworkReply *reply = m_reply;
     limitReadAhead();
     m_connections = {
-        QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this] { onMetaDataChanged(); }),
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, reply,
+                         [this] { onMetaDataChanged(); }),
         QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { onReadyRead(); }),
         QObject::connect(reply, &QNetworkReply::finished, reply, [this] { onReplyFinished(); }),
-        QObject::connect(&m_deadline, &QTimer::timeout, reply, [this] { abortWith(AbortReason::TimedOut); }),
+        QObject::connect(&m_deadline, &QTimer::timeout, reply,
+                         [this] { abortWith(AbortReason::TimedOut); }),
     };
     m_deadline.start(configuration.resourceTimeout);
 }
@@ -264,7 +289,8 @@ void DataRequest::onReadyRead()
     // The buffer grows by doubling but never past the cap, and the bytes go straight into
     // it: a body near the cap costs the cap, not a copy into a buffer twice its size.
     if (size + available > m_body.capacity())
-        m_body.reserve(std::min(m_maximumBodySize, std::max(size + available, 2 * m_body.capacity())));
+        m_body.reserve(
+                std::min(m_maximumBodySize, std::max(size + available, 2 * m_body.capacity())));
     m_body.resize(size + available);
     const qint64 read = m_reply->read(m_body.data() + size, available);
     m_body.resize(size + std::max<qint64>(read, 0));
@@ -276,27 +302,33 @@ void DataRequest::onReplyFinished()
         return;
     const std::shared_ptr<DataRequest> keepAlive = shared_from_this();
     m_deadline.stop();
-    QNetworkReply* reply = m_reply;
+    QNetworkReply *reply = m_reply;
     if (m_abortReason == AbortReason::None && reply->isOpen() && reply->bytesAvailable() > 0)
         onReadyRead();
 
     Outcome outcome;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid())
-        outcome.response = HttpResponse{status.toInt(), reply->url(), responseHeaders(*reply)};
+        outcome.response = HttpResponse{ status.toInt(), reply->url(), responseHeaders(*reply) };
     if (!m_body.isEmpty() && m_abortReason != AbortReason::TooLarge)
         outcome.data = std::exchange(m_body, {});
 
     switch (m_abortReason) {
-    case AbortReason::TimedOut: outcome.error = HttpError::make(Kind::TimedOut); break;
-    case AbortReason::TooLarge:
-        outcome.error = HttpError::make(Kind::ResponseTooLarge,
-                                        QStringLiteral("The limit is %1 bytes.").arg(m_maximumBodySize));
+    case AbortReason::TimedOut:
+        outcome.error = HttpError::make(Kind::TimedOut);
         break;
-    case AbortReason::Cancelled: outcome.error = HttpError::make(Kind::Cancelled); break;
+    case AbortReason::TooLarge:
+        outcome.error =
+                HttpError::make(Kind::ResponseTooLarge,
+                                QStringLiteral("The limit is %1 bytes.").arg(m_maximumBodySize));
+        break;
+    case AbortReason::Cancelled:
+        outcome.error = HttpError::make(Kind::Cancelled);
+        break;
     case AbortReason::None:
         if (const QNetworkReply::NetworkError error = reply->error();
-            error != QNetworkReply::NoError && !(status.isValid() && error == statusError(status.toInt())))
+            error != QNetworkReply::NoError
+            && !(status.isValid() && error == statusError(status.toInt())))
             outcome.error = transportError(error, reply->errorString());
         else if (bodyCutShort(*reply, outcome.data))
             outcome.error = HttpError::make(Kind::ConnectionLost);
@@ -312,7 +344,7 @@ void DataRequest::onReplyFinished()
 void DataRequest::finish(Outcome outcome)
 {
     m_outcome = std::move(outcome);
-    for (auto& handler : std::exchange(m_handlers, {}))
+    for (auto &handler : std::exchange(m_handlers, {}))
         post(std::move(handler));
     if (auto onEnded = std::exchange(m_onEnded, {}))
         onEnded();

@@ -6,20 +6,22 @@ namespace lanterncrest {
 
 HttpHeaders::HttpHeaders(std::initializer_list<Field> fields)
 {
-    for (const Field& field : fields)
+    for (const Field &field : fields)
         set(field.first, field.second);
 }
 
-void HttpHeaders::set(const QString& name, const QString& value)
+void HttpHeaders::set(const QString &name, const QString &value)
 {
-    auto same = [&](const Field& field) { return field.first.compare(name, Qt::CaseInsensitive) == 0; };
+    auto same = [&](const Field &field) {
+        return field.first.compare(name, Qt::CaseInsensitive) == 0;
+    };
     if (auto found = std::find_if(m_fields.begin(), m_fields.end(), same); found != m_fields.end())
         found->second = value;
     else
         m_fields.emplace_back(name, value);
 }
 
-QString headerSafe(const QString& value)
+QString headerSafe(const QString &value)
 {
     QString kept;
     kept.reserve(value.size());
@@ -29,9 +31,9 @@ QString headerSafe(const QString& value)
     return kept;
 }
 
-std::optional<QString> HttpHeaders::value(const QString& name) const
+std::optional<QString> HttpHeaders::value(const QString &name) const
 {
-    for (const Field& field : m_fields)
+    for (const Field &field : m_fields)
         if (field.first.compare(name, Qt::CaseInsensitive) == 0)
             return field.second;
     return std::nullopt;

@@ -2,7 +2,7 @@
 
 namespace lanterncrest {
 
-std::optional<QUrl> httpUrl(const QString& text)
+std::optional<QUrl> httpUrl(const QString &text)
 {
     QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme(); // QUrl keeps schemes in lower case

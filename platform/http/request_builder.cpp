@@ -10,11 +10,11 @@ bool isTokenCharacter(char c)
 {
     static constexpr std::string_view extra = "!#$%&'*+-.^_`|~";
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
-        || extra.find(c) != std::string_view::npos;
+            || extra.find(c) != std::string_view::npos;
 }
 
 // Header names are tokens: anything else (blanks, colons, controls) is dropped.
-QByteArray headerNameSafe(const QString& name)
+QByteArray headerNameSafe(const QString &name)
 {
     QByteArray out;
     for (char c : name.toLatin1())
@@ -23,10 +23,10 @@ QByteArray headerNameSafe(const QString& name)
     return out;
 }
 
-QByteArray scalarText(const nlohmann::json& value)
+QByteArray scalarText(const nlohmann::json &value)
 {
     if (value.is_string()) {
-        const auto& text = value.get_ref<const std::string&>();
+        const auto &text = value.get_ref<const std::string &>();
         return QByteArray(text.data(), qsizetype(text.size()));
     }
     if (value.is_boolean())
@@ -34,36 +34,37 @@ QByteArray scalarText(const nlohmann::json& value)
     return QByteArray::fromStdString(value.dump());
 }
 
-void appendQueryItems(QByteArrayList& items, const QByteArray& key, const nlohmann::json& value)
+void appendQueryItems(QByteArrayList &items, const QByteArray &key, const nlohmann::json &value)
 {
     if (value.is_object()) {
-        for (const auto& [sub, member] : value.items())
+        for (const auto &[sub, member] : value.items())
             appendQueryItems(items, key + '[' + QByteArray::fromStdString(sub) + ']', member);
     } else if (value.is_array()) {
-        for (const auto& element : value)
+        for (const auto &element : value)
             appendQueryItems(items, key + "[]", element);
     } else if (value.is_null()) {
         items.append(QUrl::toPercentEncoding(key));
     } else {
-        items.append(QUrl::toPercentEncoding(key) + '=' + QUrl::toPercentEncoding(scalarText(value)));
+        items.append(QUrl::toPercentEncoding(key) + '='
+                     + QUrl::toPercentEncoding(scalarText(value)));
     }
 }
 
 } // namespace
 
-QByteArray percentEncodedQuery(const nlohmann::json& parameters)
+QByteArray percentEncodedQuery(const nlohmann::json &parameters)
 {
     QByteArrayList items;
     if (parameters.is_object())
-        for (const auto& [key, value] : parameters.items())
+        for (const auto &[key, value] : parameters.items())
             appendQueryItems(items, QByteArray::fromStdString(key), value);
     return items.join('&');
 }
 
-std::variant<BuiltRequest, HttpError> buildRequest(const QString& urlText, HttpMethod method,
-                                                   const nlohmann::json& parameters,
+std::variant<BuiltRequest, HttpError> buildRequest(const QString &urlText, HttpMethod method,
+                                                   const nlohmann::json &parameters,
                                                    ParameterEncoding encoding,
-                                                   const HttpHeaders& headers)
+                                                   const HttpHeaders &headers)
 {
     std::optional<QUrl> url = httpUrl(urlText);
     if (!url)
@@ -79,7 +80,7 @@ std::variant<BuiltRequest, HttpError> buildRequest(const QString& urlText, HttpM
         if (!parameters.is_null()) {
             try {
                 built.body = QByteArray::fromStdString(parameters.dump());
-            } catch (const nlohmann::json::exception&) {
+            } catch (const nlohmann::json::exception &) {
                 return HttpError::make(HttpError::Kind::ParameterEncodingFailed,
                                        QStringLiteral("a text is not valid UTF-8."));
             }
@@ -97,7 +98,7 @@ std::variant<BuiltRequest, HttpError> buildRequest(const QString& urlText, HttpM
     }
 
     built.request.setUrl(*url);
-    for (const auto& [name, value] : headers) {
+    for (const auto &[name, value] : headers) {
         const QByteArray safeName = headerNameSafe(name);
         if (!safeName.isEmpty())
             built.request.setRawHeader(safeName, headerSafe(value).toUtf8());
@@ -106,7 +107,8 @@ std::variant<BuiltRequest, HttpError> buildRequest(const QString& urlText, HttpM
         built.request.setRawHeader("Content-Type", contentType);
     built.request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                                QNetworkRequest::SameOriginRedirectPolicy);
-    built.request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    built.request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                               QNetworkRequest::AlwaysNetwork);
     built.request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     return built;
 }

@@ -15,7 +15,8 @@
 namespace lanterncrest {
 
 // A request ready for QNetworkAccessManager.
-struct BuiltRequest {
+struct BuiltRequest
+{
     QNetworkRequest request;
     QByteArray verb;
     QByteArray body;
@@ -23,13 +24,13 @@ struct BuiltRequest {
 
 // Turns what a caller asks for into the request that goes out: checks the URL, encodes
 // the parameters, and sets the headers with control characters removed.
-std::variant<BuiltRequest, HttpError> buildRequest(const QString& url, HttpMethod method,
-                                                   const nlohmann::json& parameters,
+std::variant<BuiltRequest, HttpError> buildRequest(const QString &url, HttpMethod method,
+                                                   const nlohmann::json &parameters,
                                                    ParameterEncoding encoding,
-                                                   const HttpHeaders& headers);
+                                                   const HttpHeaders &headers);
 
 // The query text for URL-encoded parameters: keys in order, values percent-encoded,
 // arrays as "key[]=", nested objects as "key[sub]=", booleans as 1 and 0.
-QByteArray percentEncodedQuery(const nlohmann::json& parameters);
+QByteArray percentEncodedQuery(const nlohmann::json &parameters);
 
 } // namespace lanterncrest

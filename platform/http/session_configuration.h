@@ -7,7 +7,8 @@
 namespace lanterncrest {
 
 // How a Session sends. The defaults are the framework's; tests shorten the time-outs.
-struct SessionConfiguration {
+struct SessionConfiguration
+{
     // The longest quiet spell while a request waits for or receives its answer.
     std::chrono::milliseconds requestTimeout = std::chrono::seconds(60);
     // The longest a whole request may take, from its start to its last byte.

@@ -8,7 +8,8 @@ namespace lanterncrest {
 
 // A view of the given kind placed at the top of its section, above the section's items, such
 // as a section header. Its size is relative to the section's container.
-struct BoundarySupplementaryItem {
+struct BoundarySupplementaryItem
+{
     LayoutSize layoutSize;
     QString elementKind;
 };

@@ -2,9 +2,6 @@
 
 namespace lanterncrest {
 
-Button::Button(QWidget* parent)
-    : LayerStyledWidget<QPushButton>(parent)
-{
-}
+Button::Button(QWidget *parent) : LayerStyledWidget<QPushButton>(parent) { }
 
 } // namespace lanterncrest

@@ -9,10 +9,11 @@ namespace lanterncrest {
 
 // A push button with a layer; a .ui connects it to its owner's action with the string
 // attribute "action" (see Nib).
-class LANTERNCREST_EXPORT Button : public LayerStyledWidget<QPushButton> {
+class LANTERNCREST_EXPORT Button : public LayerStyledWidget<QPushButton>
+{
     Q_OBJECT
 public:
-    explicit Button(QWidget* parent = nullptr);
+    explicit Button(QWidget *parent = nullptr);
 };
 
 } // namespace lanterncrest

@@ -2,6 +2,6 @@
 
 namespace lanterncrest {
 
-CollectionReusableView::CollectionReusableView(QWidget* parent) : QWidget(parent) {}
+CollectionReusableView::CollectionReusableView(QWidget *parent) : QWidget(parent) { }
 
 } // namespace lanterncrest

@@ -23,7 +23,7 @@ constexpr int kMaxLayoutPasses = 4;
 constexpr int kWheelStep = 20;
 
 // Rounding both edges keeps neighbouring frames gap-free on the pixel grid.
-QRect pixelRect(const QRectF& frame)
+QRect pixelRect(const QRectF &frame)
 {
     const int left = qRound(frame.left());
     const int top = qRound(frame.top());
@@ -31,8 +31,8 @@ QRect pixelRect(const QRectF& frame)
 }
 
 // Takes every view whose place is not among the sorted `wanted` out of `shown`.
-template <typename Key, typename View, typename Recycle>
-void recycleAllBut(std::map<Key, View*>& shown, const std::vector<Key>& wanted, Recycle recycle)
+template<typename Key, typename View, typename Recycle>
+void recycleAllBut(std::map<Key, View *> &shown, const std::vector<Key> &wanted, Recycle recycle)
 {
     for (auto entry = shown.begin(); entry != shown.end();) {
         if (std::binary_search(wanted.begin(), wanted.end(), entry->first)) {
@@ -51,7 +51,7 @@ QString CollectionView::elementKindSectionHeader()
     return QStringLiteral("CollectionElementKindSectionHeader");
 }
 
-CollectionView::CollectionView(QWidget* parent) : QAbstractScrollArea(parent)
+CollectionView::CollectionView(QWidget *parent) : QAbstractScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
     // As on a phone the scroll bar takes no width: a bar that came and went with the content's
@@ -75,13 +75,14 @@ void CollectionView::setDelegate(WeakReference<CollectionViewDelegate> delegate)
     m_delegate = std::move(delegate);
 }
 
-void CollectionView::connectToOwner(const QString& role, NibOwner* owner)
+void CollectionView::connectToOwner(const QString &role, NibOwner *owner)
 {
     const bool isDataSource = role == u"dataSource";
-    if (isDataSource ? !dynamic_cast<CollectionViewDataSource*>(owner) : !dynamic_cast<CollectionViewDelegate*>(owner))
+    if (isDataSource ? !dynamic_cast<CollectionViewDataSource *>(owner)
+                     : !dynamic_cast<CollectionViewDelegate *>(owner))
         qFatal("CollectionView '%s': the owner connected as its %s does not implement %s",
-            qUtf8Printable(objectName()), qUtf8Printable(role),
-            isDataSource ? "CollectionViewDataSource" : "CollectionViewDelegate");
+               qUtf8Printable(objectName()), qUtf8Printable(role),
+               isDataSource ? "CollectionViewDataSource" : "CollectionViewDelegate");
     if (isDataSource)
         setDataSource(ownerReference<CollectionViewDataSource>(owner));
     else
@@ -96,62 +97,67 @@ void CollectionView::setCollectionViewLayout(CompositionalLayout layout)
     setNeedsLayout();
 }
 
-void CollectionView::registerCell(const QString& reuseIdentifier, CellFactory factory)
+void CollectionView::registerCell(const QString &reuseIdentifier, CellFactory factory)
 {
-    m_cellPool.registerFactory(reuseIdentifier, [factory = std::move(factory)]() -> CollectionReusableView* {
-        return factory ? factory() : nullptr;
-    });
+    m_cellPool.registerFactory(reuseIdentifier,
+                               [factory = std::move(factory)]() -> CollectionReusableView * {
+                                   return factory ? factory() : nullptr;
+                               });
 }
 
-void CollectionView::registerSupplementaryView(
-    const QString& elementKind, const QString& reuseIdentifier, SupplementaryViewFactory factory)
+void CollectionView::registerSupplementaryView(const QString &elementKind,
+                                               const QString &reuseIdentifier,
+                                               SupplementaryViewFactory factory)
 {
     m_supplementaryPools[elementKind].registerFactory(reuseIdentifier, std::move(factory));
 }
 
-void CollectionView::registerCell(const Nib& nib, const QString& reuseIdentifier)
+void CollectionView::registerCell(const Nib &nib, const QString &reuseIdentifier)
 {
     registerCell(reuseIdentifier, [nib] { return nib.instantiate<CollectionViewCell>(); });
 }
 
-void CollectionView::registerSupplementaryView(const Nib& nib, const QString& elementKind, const QString& reuseIdentifier)
+void CollectionView::registerSupplementaryView(const Nib &nib, const QString &elementKind,
+                                               const QString &reuseIdentifier)
 {
-    registerSupplementaryView(elementKind, reuseIdentifier, [nib] { return nib.instantiate<CollectionReusableView>(); });
+    registerSupplementaryView(elementKind, reuseIdentifier,
+                              [nib] { return nib.instantiate<CollectionReusableView>(); });
 }
 
-CollectionViewCell* CollectionView::dequeueReusableCell(const QString& reuseIdentifier, const IndexPath& indexPath)
+CollectionViewCell *CollectionView::dequeueReusableCell(const QString &reuseIdentifier,
+                                                        const IndexPath &indexPath)
 {
     if (!m_cellPool.isRegistered(reuseIdentifier)) {
         qWarning("CollectionView: no cell registered as \"%s\" for item %d of section %d",
-            qUtf8Printable(reuseIdentifier), indexPath.item, indexPath.section);
+                 qUtf8Printable(reuseIdentifier), indexPath.item, indexPath.section);
         return nullptr;
     }
-    CollectionReusableView* view = m_cellPool.take(reuseIdentifier);
+    CollectionReusableView *view = m_cellPool.take(reuseIdentifier);
     if (!view)
         return nullptr;
     // Owned by the viewport from here on, whether or not the data source hands it back.
     if (view->parentWidget() != viewport())
         view->setParent(viewport());
-    m_pendingDequeues.push_back({view, &m_cellPool});
+    m_pendingDequeues.push_back({ view, &m_cellPool });
     // Only the cell factory of registerCell fills this pool.
-    return static_cast<CollectionViewCell*>(view);
+    return static_cast<CollectionViewCell *>(view);
 }
 
-CollectionReusableView* CollectionView::dequeueReusableSupplementaryView(
-    const QString& elementKind, const QString& reuseIdentifier, const IndexPath& indexPath)
+CollectionReusableView *CollectionView::dequeueReusableSupplementaryView(
+        const QString &elementKind, const QString &reuseIdentifier, const IndexPath &indexPath)
 {
     const auto pool = m_supplementaryPools.find(elementKind);
     if (pool == m_supplementaryPools.end() || !pool->second.isRegistered(reuseIdentifier)) {
         qWarning("CollectionView: no \"%s\" view registered as \"%s\" for section %d",
-            qUtf8Printable(elementKind), qUtf8Printable(reuseIdentifier), indexPath.section);
+                 qUtf8Printable(elementKind), qUtf8Printable(reuseIdentifier), indexPath.section);
         return nullptr;
     }
-    CollectionReusableView* view = pool->second.take(reuseIdentifier);
+    CollectionReusableView *view = pool->second.take(reuseIdentifier);
     if (!view)
         return nullptr;
     if (view->parentWidget() != viewport())
         view->setParent(viewport());
-    m_pendingDequeues.push_back({view, &pool->second});
+    m_pendingDequeues.push_back({ view, &pool->second });
     return view;
 }
 
@@ -174,7 +180,8 @@ void CollectionView::layoutIfNeeded()
     if (m_inLayoutPass)
         return;
     const QScopedValueRollback inPass(m_inLayoutPass, true);
-    for (int pass = 0; pass < kMaxLayoutPasses && (m_needsReload || m_needsLayout || m_needsPlacement); ++pass) {
+    for (int pass = 0;
+         pass < kMaxLayoutPasses && (m_needsReload || m_needsLayout || m_needsPlacement); ++pass) {
         const std::shared_ptr<CollectionViewDataSource> source = m_dataSource.lock();
         if (std::exchange(m_needsReload, false)) {
             recycleAll();
@@ -198,31 +205,33 @@ int CollectionView::numberOfItemsInSection(int section) const
     return m_itemCounts[section];
 }
 
-CollectionViewCell* CollectionView::cellForItem(const IndexPath& indexPath) const
+CollectionViewCell *CollectionView::cellForItem(const IndexPath &indexPath) const
 {
     const auto found = m_cells.find(indexPath);
     return found != m_cells.end() ? found->second : nullptr;
 }
 
-CollectionReusableView* CollectionView::supplementaryView(const QString& elementKind, const IndexPath& indexPath) const
+CollectionReusableView *CollectionView::supplementaryView(const QString &elementKind,
+                                                          const IndexPath &indexPath) const
 {
-    const auto found = m_supplementaries.find({elementKind, indexPath.section});
+    const auto found = m_supplementaries.find({ elementKind, indexPath.section });
     return found != m_supplementaries.end() ? found->second : nullptr;
 }
 
 std::vector<IndexPath> CollectionView::indexPathsForVisibleItems() const
 {
     std::vector<IndexPath> visible = m_frames.itemsIntersecting(visibleArea(0));
-    std::erase_if(visible, [this](const IndexPath& indexPath) { return !m_cells.contains(indexPath); });
+    std::erase_if(visible,
+                  [this](const IndexPath &indexPath) { return !m_cells.contains(indexPath); });
     return visible;
 }
 
-std::optional<IndexPath> CollectionView::indexPathForItemAt(const QPointF& viewportPoint) const
+std::optional<IndexPath> CollectionView::indexPathForItemAt(const QPointF &viewportPoint) const
 {
     return m_frames.itemAt(viewportPoint + QPointF(0, verticalScrollBar()->value()));
 }
 
-bool CollectionView::event(QEvent* event)
+bool CollectionView::event(QEvent *event)
 {
     if (event->type() == QEvent::LayoutRequest)
         layoutIfNeeded();
@@ -234,7 +243,7 @@ bool CollectionView::event(QEvent* event)
     return QAbstractScrollArea::event(event);
 }
 
-void CollectionView::resizeEvent(QResizeEvent* event)
+void CollectionView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     m_needsLayout = true;
@@ -243,13 +252,13 @@ void CollectionView::resizeEvent(QResizeEvent* event)
     if (event->size().width() != event->oldSize().width()) {
         m_measuredHeights.clear();
         computeFrames();
-        for (const auto& [key, view] : m_supplementaries)
+        for (const auto &[key, view] : m_supplementaries)
             measureSupplementary(key, *view);
     }
     layoutIfNeeded();
 }
 
-void CollectionView::showEvent(QShowEvent* event)
+void CollectionView::showEvent(QShowEvent *event)
 {
     QAbstractScrollArea::showEvent(event);
     layoutIfNeeded();
@@ -261,17 +270,18 @@ void CollectionView::scrollContentsBy(int /*dx*/, int /*dy*/)
     layoutIfNeeded();
 }
 
-void CollectionView::mousePressEvent(QMouseEvent* event)
+void CollectionView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
-    m_press = Press{event->position(), verticalScrollBar()->value(), indexPathForItemAt(event->position()), false};
+    m_press = Press{ event->position(), verticalScrollBar()->value(),
+                     indexPathForItemAt(event->position()), false };
     event->accept();
 }
 
-void CollectionView::mouseMoveEvent(QMouseEvent* event)
+void CollectionView::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_press || !(event->buttons() & Qt::LeftButton)) {
         QAbstractScrollArea::mouseMoveEvent(event);
@@ -286,7 +296,7 @@ void CollectionView::mouseMoveEvent(QMouseEvent* event)
     event->accept();
 }
 
-void CollectionView::mouseReleaseEvent(QMouseEvent* event)
+void CollectionView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (!m_press || event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mouseReleaseEvent(event);
@@ -295,7 +305,8 @@ void CollectionView::mouseReleaseEvent(QMouseEvent* event)
     const Press press = *std::exchange(m_press, std::nullopt);
     event->accept();
     const QPointF moved = event->position() - press.position;
-    if (press.dragging || moved.manhattanLength() >= QApplication::startDragDistance() || !press.indexPath)
+    if (press.dragging || moved.manhattanLength() >= QApplication::startDragDistance()
+        || !press.indexPath)
         return;
     if (indexPathForItemAt(event->position()) != press.indexPath)
         return;
@@ -304,7 +315,7 @@ void CollectionView::mouseReleaseEvent(QMouseEvent* event)
         delegate->didSelectItemAt(*this, *press.indexPath);
 }
 
-void CollectionView::reloadCounts(CollectionViewDataSource* source)
+void CollectionView::reloadCounts(CollectionViewDataSource *source)
 {
     m_itemCounts.clear();
     if (!source)
@@ -317,22 +328,24 @@ void CollectionView::reloadCounts(CollectionViewDataSource* source)
 
 void CollectionView::computeFrames()
 {
-    m_frames = m_layout
-        ? m_layout->frames(QSizeF(viewport()->size()), m_itemCounts, m_measuredHeights, layoutDirection())
-        : LayoutFrames();
+    m_frames = m_layout ? m_layout->frames(QSizeF(viewport()->size()), m_itemCounts,
+                                           m_measuredHeights, layoutDirection())
+                        : LayoutFrames();
     const int viewportHeight = viewport()->height();
-    QScrollBar* bar = verticalScrollBar();
+    QScrollBar *bar = verticalScrollBar();
     bar->setPageStep(viewportHeight);
-    bar->setRange(0, std::max(0, static_cast<int>(std::ceil(m_frames.contentHeight())) - viewportHeight));
+    bar->setRange(
+            0, std::max(0, static_cast<int>(std::ceil(m_frames.contentHeight())) - viewportHeight));
 }
 
 QRectF CollectionView::visibleArea(double margin) const
 {
     const QSize size = viewport()->size();
-    return QRectF(0, verticalScrollBar()->value() - margin, size.width(), size.height() + 2 * margin);
+    return QRectF(0, verticalScrollBar()->value() - margin, size.width(),
+                  size.height() + 2 * margin);
 }
 
-void CollectionView::updateVisibleViews(CollectionViewDataSource* source)
+void CollectionView::updateVisibleViews(CollectionViewDataSource *source)
 {
     if (!source) {
         recycleAll();
@@ -345,34 +358,36 @@ void CollectionView::updateVisibleViews(CollectionViewDataSource* source)
     placeVisibleViews();
 }
 
-void CollectionView::showCells(CollectionViewDataSource& source, const std::vector<IndexPath>& wanted)
+void CollectionView::showCells(CollectionViewDataSource &source,
+                               const std::vector<IndexPath> &wanted)
 {
     // Recycle first, so that the cells leaving the area are the ones dequeued for those entering.
-    recycleAllBut(m_cells, wanted, [this](CollectionReusableView* view) { recycle(view); });
-    for (const IndexPath& indexPath : wanted) {
+    recycleAllBut(m_cells, wanted, [this](CollectionReusableView *view) { recycle(view); });
+    for (const IndexPath &indexPath : wanted) {
         if (m_cells.contains(indexPath))
             continue;
-        CollectionViewCell* cell = source.cellForItemAt(*this, indexPath);
+        CollectionViewCell *cell = source.cellForItemAt(*this, indexPath);
         returnUnusedDequeues(cell);
         if (adopt(cell))
             m_cells.emplace(indexPath, cell);
     }
 }
 
-void CollectionView::showSupplementaryViews(
-    CollectionViewDataSource& source, const std::vector<SupplementaryFrame>& wanted)
+void CollectionView::showSupplementaryViews(CollectionViewDataSource &source,
+                                            const std::vector<SupplementaryFrame> &wanted)
 {
     std::vector<SupplementaryKey> keys;
     keys.reserve(wanted.size());
-    for (const auto& frame : wanted)
-        keys.push_back({frame.elementKind, frame.indexPath.section});
+    for (const auto &frame : wanted)
+        keys.push_back({ frame.elementKind, frame.indexPath.section });
     std::sort(keys.begin(), keys.end());
-    recycleAllBut(m_supplementaries, keys, [this](CollectionReusableView* view) { recycle(view); });
-    for (const auto& frame : wanted) {
-        const SupplementaryKey key{frame.elementKind, frame.indexPath.section};
+    recycleAllBut(m_supplementaries, keys, [this](CollectionReusableView *view) { recycle(view); });
+    for (const auto &frame : wanted) {
+        const SupplementaryKey key{ frame.elementKind, frame.indexPath.section };
         if (m_supplementaries.contains(key))
             continue;
-        CollectionReusableView* view = source.viewForSupplementaryElementOfKind(*this, frame.elementKind, frame.indexPath);
+        CollectionReusableView *view =
+                source.viewForSupplementaryElementOfKind(*this, frame.elementKind, frame.indexPath);
         returnUnusedDequeues(view);
         if (!adopt(view))
             continue;
@@ -384,13 +399,13 @@ void CollectionView::showSupplementaryViews(
 void CollectionView::placeVisibleViews()
 {
     const QPointF offset(0, -verticalScrollBar()->value());
-    for (const auto& [indexPath, cell] : m_cells) {
+    for (const auto &[indexPath, cell] : m_cells) {
         if (const auto frame = m_frames.itemFrame(indexPath)) {
             cell->setGeometry(pixelRect(frame->translated(offset)));
             cell->show();
         }
     }
-    for (const auto& [key, view] : m_supplementaries) {
+    for (const auto &[key, view] : m_supplementaries) {
         if (const auto frame = m_frames.supplementaryFrame(key.elementKind, key.section)) {
             view->setGeometry(pixelRect(frame->translated(offset)));
             view->show();
@@ -400,7 +415,7 @@ void CollectionView::placeVisibleViews()
 
 // A view fills one place at a time; a data source that hands out the same view twice gets
 // the second place left empty rather than one widget fought over by two places.
-bool CollectionView::adopt(CollectionReusableView* view)
+bool CollectionView::adopt(CollectionReusableView *view)
 {
     if (!view || m_shown.contains(view))
         return false;
@@ -410,14 +425,14 @@ bool CollectionView::adopt(CollectionReusableView* view)
     return true;
 }
 
-void CollectionView::recycle(CollectionReusableView* view)
+void CollectionView::recycle(CollectionReusableView *view)
 {
     m_shown.erase(view);
     view->hide();
-    ReusePool* pool = ReusePool::origin(*view);
+    ReusePool *pool = ReusePool::origin(*view);
     const bool ours = pool == &m_cellPool
-        || std::any_of(m_supplementaryPools.begin(), m_supplementaryPools.end(),
-            [pool](const auto& entry) { return &entry.second == pool; });
+            || std::any_of(m_supplementaryPools.begin(), m_supplementaryPools.end(),
+                           [pool](const auto &entry) { return &entry.second == pool; });
     // A view the data source made itself, or took from another collection view, has no pool
     // here to go back to.
     if (ours)
@@ -428,36 +443,40 @@ void CollectionView::recycle(CollectionReusableView* view)
 
 void CollectionView::recycleAll()
 {
-    for (const auto& [indexPath, cell] : std::exchange(m_cells, {}))
+    for (const auto &[indexPath, cell] : std::exchange(m_cells, {}))
         recycle(cell);
-    for (const auto& [key, view] : std::exchange(m_supplementaries, {}))
+    for (const auto &[key, view] : std::exchange(m_supplementaries, {}))
         recycle(view);
 }
 
-void CollectionView::returnUnusedDequeues(const CollectionReusableView* used)
+void CollectionView::returnUnusedDequeues(const CollectionReusableView *used)
 {
-    for (const auto& [view, pool] : std::exchange(m_pendingDequeues, {})) {
+    for (const auto &[view, pool] : std::exchange(m_pendingDequeues, {})) {
         if (view != used)
             pool->put(view);
     }
 }
 
-void CollectionView::measureSupplementary(const SupplementaryKey& key, CollectionReusableView& view)
+void CollectionView::measureSupplementary(const SupplementaryKey &key, CollectionReusableView &view)
 {
     if (!m_layout)
         return;
-    const auto& boundaries = m_layout->section().boundarySupplementaryItems;
+    const auto &boundaries = m_layout->section().boundarySupplementaryItems;
     const auto boundary = std::find_if(boundaries.begin(), boundaries.end(),
-        [&](const BoundarySupplementaryItem& item) { return item.elementKind == key.elementKind; });
+                                       [&](const BoundarySupplementaryItem &item) {
+                                           return item.elementKind == key.elementKind;
+                                       });
     const auto frame = m_frames.supplementaryFrame(key.elementKind, key.section);
-    if (boundary == boundaries.end() || !boundary->layoutSize.heightDimension.isEstimated() || !frame)
+    if (boundary == boundaries.end() || !boundary->layoutSize.heightDimension.isEstimated()
+        || !frame)
         return;
     const int width = qRound(frame->width());
-    const int height = view.hasHeightForWidth() ? view.heightForWidth(width) : view.sizeHint().height();
+    const int height =
+            view.hasHeightForWidth() ? view.heightForWidth(width) : view.sizeHint().height();
     // A view with no opinion of its height keeps the estimate.
     if (height <= 0)
         return;
-    m_measuredHeights[{key.elementKind, key.section}] = height;
+    m_measuredHeights[{ key.elementKind, key.section }] = height;
     if (std::abs(height - frame->height()) >= 0.5)
         m_needsLayout = true;
 }

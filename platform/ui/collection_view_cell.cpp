@@ -2,6 +2,6 @@
 
 namespace lanterncrest {
 
-CollectionViewCell::CollectionViewCell(QWidget* parent) : CollectionReusableView(parent) {}
+CollectionViewCell::CollectionViewCell(QWidget *parent) : CollectionReusableView(parent) { }
 
 } // namespace lanterncrest

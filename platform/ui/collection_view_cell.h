@@ -5,11 +5,12 @@
 namespace lanterncrest {
 
 // The base of every cell a collection view shows for an item.
-class CollectionViewCell : public CollectionReusableView {
+class CollectionViewCell : public CollectionReusableView
+{
     Q_OBJECT
 
 public:
-    explicit CollectionViewCell(QWidget* parent = nullptr);
+    explicit CollectionViewCell(QWidget *parent = nullptr);
 };
 
 } // namespace lanterncrest

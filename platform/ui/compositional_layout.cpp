@@ -7,7 +7,7 @@ namespace lanterncrest {
 
 namespace {
 
-QRectF inset(const QRectF& box, const DirectionalEdgeInsets& insets)
+QRectF inset(const QRectF &box, const DirectionalEdgeInsets &insets)
 {
     const double width = std::max(0.0, box.width() - insets.leading - insets.trailing);
     const double height = std::max(0.0, box.height() - insets.top - insets.bottom);
@@ -15,12 +15,12 @@ QRectF inset(const QRectF& box, const DirectionalEdgeInsets& insets)
 }
 
 // Item boxes of one row relative to the row's top-left corner, leading edge first.
-std::vector<QRectF> rowTemplate(const LayoutGroup& group, const QSizeF& groupSize)
+std::vector<QRectF> rowTemplate(const LayoutGroup &group, const QSizeF &groupSize)
 {
     std::vector<QRectF> boxes;
     boxes.reserve(group.subitems().size());
     double x = 0;
-    for (const auto& item : group.subitems()) {
+    for (const auto &item : group.subitems()) {
         const double width = item.layoutSize.widthDimension.resolved(groupSize);
         const double height = item.layoutSize.heightDimension.resolved(groupSize);
         boxes.push_back(inset(QRectF(x, 0, width, height), item.contentInsets));
@@ -31,29 +31,31 @@ std::vector<QRectF> rowTemplate(const LayoutGroup& group, const QSizeF& groupSiz
 
 } // namespace
 
-LayoutFrames CompositionalLayout::frames(const QSizeF& container, std::span<const int> itemCounts,
-    const MeasuredSupplementaryHeights& measured, Qt::LayoutDirection direction) const
+LayoutFrames CompositionalLayout::frames(const QSizeF &container, std::span<const int> itemCounts,
+                                         const MeasuredSupplementaryHeights &measured,
+                                         Qt::LayoutDirection direction) const
 {
     // Frames are laid out from the left and, right to left, mirrored here and nowhere else.
-    const auto placed = [&](const QRectF& box) {
+    const auto placed = [&](const QRectF &box) {
         if (direction != Qt::RightToLeft)
             return box;
         return QRectF(container.width() - box.right(), box.top(), box.width(), box.height());
     };
-    const auto& insets = m_section.contentInsets;
-    const QSizeF sectionContainer(std::max(0.0, container.width() - insets.leading - insets.trailing),
-        std::max(0.0, container.height() - insets.top - insets.bottom));
+    const auto &insets = m_section.contentInsets;
+    const QSizeF sectionContainer(
+            std::max(0.0, container.width() - insets.leading - insets.trailing),
+            std::max(0.0, container.height() - insets.top - insets.bottom));
     const QSizeF groupSize(m_section.group.layoutSize().widthDimension.resolved(sectionContainer),
-        m_section.group.layoutSize().heightDimension.resolved(sectionContainer));
+                           m_section.group.layoutSize().heightDimension.resolved(sectionContainer));
     std::vector<QRectF> row = rowTemplate(m_section.group, groupSize);
     const int itemsPerRow = static_cast<int>(row.size());
     // Items may reach out of their group; a row's extent covers both, so look-ups by row find them.
     QRectF rowExtent(QPointF(0, 0), groupSize);
-    for (const auto& box : row)
+    for (const auto &box : row)
         rowExtent = rowExtent.united(box);
     // The first row in place; the others are it moved down.
     rowExtent = placed(rowExtent.translated(insets.leading, 0));
-    for (auto& box : row)
+    for (auto &box : row)
         box = placed(box.translated(insets.leading, 0));
 
     std::vector<SectionFrames> sections;
@@ -64,15 +66,16 @@ LayoutFrames CompositionalLayout::frames(const QSizeF& container, std::span<cons
         SectionFrames frames;
         const double top = y;
 
-        for (const auto& boundary : m_section.boundarySupplementaryItems) {
+        for (const auto &boundary : m_section.boundarySupplementaryItems) {
             const double width = boundary.layoutSize.widthDimension.resolved(sectionContainer);
             double height = boundary.layoutSize.heightDimension.resolved(sectionContainer);
             if (boundary.layoutSize.heightDimension.isEstimated()) {
-                if (auto found = measured.find({boundary.elementKind, section}); found != measured.end())
+                if (auto found = measured.find({ boundary.elementKind, section });
+                    found != measured.end())
                     height = std::max(0.0, found->second);
             }
-            frames.supplementaries.push_back(
-                {boundary.elementKind, IndexPath{section, 0}, placed(QRectF(insets.leading, y, width, height))});
+            frames.supplementaries.push_back({ boundary.elementKind, IndexPath{ section, 0 },
+                                               placed(QRectF(insets.leading, y, width, height)) });
             y += height;
         }
 

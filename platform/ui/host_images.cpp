@@ -5,7 +5,7 @@
 
 namespace lanterncrest {
 
-QPixmap HostImages::named(const QString& name)
+QPixmap HostImages::named(const QString &name)
 {
     static QHash<QString, QPixmap> found;
     if (name.isEmpty())
@@ -14,7 +14,8 @@ QPixmap HostImages::named(const QString& name)
         return *cached;
     QPixmap image;
     const QString base = QStringLiteral(":/images/") + name;
-    for (const QString& path : {base + QStringLiteral(".png"), base + QStringLiteral(".jpg"), base}) {
+    for (const QString &path :
+         { base + QStringLiteral(".png"), base + QStringLiteral(".jpg"), base }) {
         if (QFile::exists(path) && image.load(path))
             break;
     }

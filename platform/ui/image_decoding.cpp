@@ -19,13 +19,15 @@ QSize coveringSize(QSize source, QSize bound)
 
 } // namespace
 
-DecodedImage decodeImage(const QByteArray& bytes, qint64 maxPixels, QSize bound)
+DecodedImage decodeImage(const QByteArray &bytes, qint64 maxPixels, QSize bound)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    const auto tooLarge = [maxPixels](QSize size) { return qint64(size.width()) * size.height() > maxPixels; };
+    const auto tooLarge = [maxPixels](QSize size) {
+        return qint64(size.width()) * size.height() > maxPixels;
+    };
     // Formats that announce their size are refused before decoding and scaled while they
     // decode; the allocation limit guards those that do not.
     const QSize announced = reader.size();
@@ -45,7 +47,7 @@ DecodedImage decodeImage(const QByteArray& bytes, qint64 maxPixels, QSize bound)
         if (reduced)
             image = image.scaled(covering, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    return {std::move(image), reduced};
+    return { std::move(image), reduced };
 }
 
 } // namespace lanterncrest

@@ -6,15 +6,17 @@
 
 namespace lanterncrest {
 
-ImageFetch::ImageFetch(QNetworkAccessManager& network, const QUrl& url, const ImageLimits& limits,
-                       QObject* parent)
-    : QObject(parent)
-    , m_limits(limits)
+ImageFetch::ImageFetch(QNetworkAccessManager &network, const QUrl &url, const ImageLimits &limits,
+                       QObject *parent)
+    : QObject(parent),
+      m_limits(limits)
 {
     QNetworkRequest request(url);
     // Cached copies are used while fresh and revalidated with the server once stale.
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferNetwork);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::PreferNetwork);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(int(m_limits.idleTimeout.count()));
     m_reply = network.get(request);
     m_reply->setParent(this);

@@ -16,7 +16,8 @@ namespace lanterncrest {
 // What an image download may cost: the body and the decoded image are capped so that a hostile
 // or broken answer cannot exhaust memory, and the time is capped so that none hangs. The body
 // cap and the whole download's deadline are the session's own; tests shorten them.
-struct ImageLimits {
+struct ImageLimits
+{
     qint64 maxBodyBytes = SessionConfiguration().maximumBodySize;
     qint64 maxPixels = 4096LL * 4096;
     // The longest quiet spell, and the longest the whole download may take.
@@ -27,24 +28,25 @@ struct ImageLimits {
 // One image download: GET, body collected under the cap within the deadlines, 2xx only.
 // Ends with exactly one finished() (an empty body on any failure), abort() included. The
 // body is decoded by whoever knows the views it goes to (see decodeImage).
-class ImageFetch : public QObject {
+class ImageFetch : public QObject
+{
     Q_OBJECT
 public:
-    ImageFetch(QNetworkAccessManager& network, const QUrl& url, const ImageLimits& limits,
-               QObject* parent = nullptr);
+    ImageFetch(QNetworkAccessManager &network, const QUrl &url, const ImageLimits &limits,
+               QObject *parent = nullptr);
     ~ImageFetch() override;
 
     void abort();
 
 signals:
-    void finished(const QByteArray& body);
+    void finished(const QByteArray &body);
 
 private:
     void collect();
     void complete();
     void fail();
 
-    QNetworkReply* m_reply;
+    QNetworkReply *m_reply;
     ImageLimits m_limits;
     QByteArray m_body;
     QTimer m_deadline;

@@ -17,26 +17,28 @@ namespace lanterncrest {
 namespace {
 
 // What the view can show: its size in device pixels.
-QSize devicePixels(const QWidget& view)
+QSize devicePixels(const QWidget &view)
 {
     const qreal ratio = view.devicePixelRatioF();
     return QSize(qCeil(view.width() * ratio), qCeil(view.height() * ratio));
 }
 
 // The memory cache counts in KiB.
-int costOf(const QPixmap& pixmap)
+int costOf(const QPixmap &pixmap)
 {
-    return int(qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8 / 1024 + 1);
+    return int(qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8 / 1024
+               + 1);
 }
 
 QString defaultCacheDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/lanterncrest/images");
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+            + QStringLiteral("/lanterncrest/images");
 }
 
 } // namespace
 
-ImageLoader& ImageLoader::shared()
+ImageLoader &ImageLoader::shared()
 {
     // Goes with the application, before Qt's network internals do.
     static QPointer<ImageLoader> instance;
@@ -45,13 +47,14 @@ ImageLoader& ImageLoader::shared()
     return *instance;
 }
 
-ImageLoader::ImageLoader(Options options, QObject* parent)
-    : QObject(parent)
-    , m_options(std::move(options))
-    , m_memory(int(std::min<qint64>(m_options.memoryCacheBytes / 1024, INT_MAX)))
+ImageLoader::ImageLoader(Options options, QObject *parent)
+    : QObject(parent),
+      m_options(std::move(options)),
+      m_memory(int(std::min<qint64>(m_options.memoryCacheBytes / 1024, INT_MAX)))
 {
-    auto* disk = new QNetworkDiskCache(&m_network);
-    disk->setCacheDirectory(m_options.cacheDirectory.isEmpty() ? defaultCacheDirectory() : m_options.cacheDirectory);
+    auto *disk = new QNetworkDiskCache(&m_network);
+    disk->setCacheDirectory(m_options.cacheDirectory.isEmpty() ? defaultCacheDirectory()
+                                                               : m_options.cacheDirectory);
     disk->setMaximumCacheSize(m_options.diskCacheBytes);
     m_network.setCache(disk);
 }
@@ -61,10 +64,10 @@ ImageLoader::~ImageLoader()
     // Downloads end before the network manager they run on, finished ones included.
     m_tickets.clear();
     m_inFlight.clear();
-    qDeleteAll(findChildren<ImageFetch*>(Qt::FindDirectChildrenOnly));
+    qDeleteAll(findChildren<ImageFetch *>(Qt::FindDirectChildrenOnly));
 }
 
-void ImageLoader::setImage(ImageView* view, const QString& urlText, const QString& placeholderName,
+void ImageLoader::setImage(ImageView *view, const QString &urlText, const QString &placeholderName,
                            Completion completion)
 {
     if (!view)
@@ -78,7 +81,8 @@ void ImageLoader::setImage(ImageView* view, const QString& urlText, const QStrin
         return;
     }
     const QString key = url->toString(QUrl::FullyEncoded);
-    if (const Cached* cached = m_memory.object(key); cached && cached->isSharpIn(devicePixels(*view))) {
+    if (const Cached *cached = m_memory.object(key);
+        cached && cached->isSharpIn(devicePixels(*view))) {
         view->setImage(cached->pixmap);
         if (completion)
             completion(true);
@@ -86,12 +90,12 @@ void ImageLoader::setImage(ImageView* view, const QString& urlText, const QStrin
     }
     view->setImage(HostImages::named(placeholderName));
     watch(view);
-    m_tickets[view] = Ticket{key, std::move(completion)};
+    m_tickets[view] = Ticket{ key, std::move(completion) };
     if (!m_inFlight.contains(key))
         start(key, *url);
 }
 
-void ImageLoader::cancel(ImageView* view)
+void ImageLoader::cancel(ImageView *view)
 {
     forget(view);
 }
@@ -101,21 +105,22 @@ void ImageLoader::clearMemoryCache()
     m_memory.clear();
 }
 
-void ImageLoader::start(const QString& key, const QUrl& url)
+void ImageLoader::start(const QString &key, const QUrl &url)
 {
-    auto* fetch = new ImageFetch(m_network, url, m_options.limits, this);
+    auto *fetch = new ImageFetch(m_network, url, m_options.limits, this);
     m_inFlight[key] = fetch;
-    connect(fetch, &ImageFetch::finished, this, [this, key](const QByteArray& body) { finish(key, body); });
+    connect(fetch, &ImageFetch::finished, this,
+            [this, key](const QByteArray &body) { finish(key, body); });
 }
 
-void ImageLoader::finish(const QString& key, const QByteArray& body)
+void ImageLoader::finish(const QString &key, const QByteArray &body)
 {
     if (const auto found = m_inFlight.find(key); found != m_inFlight.end()) {
         found->second->deleteLater();
         m_inFlight.erase(found);
     }
     // Completions may start new loads: settle every waiting view first, then tell them.
-    std::vector<std::pair<ImageView*, Completion>> served;
+    std::vector<std::pair<ImageView *, Completion>> served;
     QSize bound;
     for (auto it = m_tickets.begin(); it != m_tickets.end();) {
         if (it->second.key != key) {
@@ -127,7 +132,7 @@ void ImageLoader::finish(const QString& key, const QByteArray& body)
         it = m_tickets.erase(it);
     }
     // The new copy replaces the cached one, so it must stay sharp where that one was.
-    if (const Cached* cached = m_memory.object(key); cached && cached->reducedFor)
+    if (const Cached *cached = m_memory.object(key); cached && cached->reducedFor)
         bound = bound.expandedTo(*cached->reducedFor);
 
     QPixmap pixmap;
@@ -135,21 +140,23 @@ void ImageLoader::finish(const QString& key, const QByteArray& body)
         DecodedImage decoded = decodeImage(body, m_options.limits.maxPixels, bound);
         if (!decoded.image.isNull()) {
             pixmap = QPixmap::fromImage(std::move(decoded.image));
-            m_memory.insert(key, new Cached{pixmap, decoded.reduced ? std::optional(bound) : std::nullopt},
-                           costOf(pixmap));
+            m_memory.insert(
+                    key,
+                    new Cached{ pixmap, decoded.reduced ? std::optional(bound) : std::nullopt },
+                    costOf(pixmap));
         }
     }
-    for (auto& [view, completion] : served) {
+    for (auto &[view, completion] : served) {
         if (!pixmap.isNull())
             view->setImage(pixmap);
     }
-    for (auto& [view, completion] : served) {
+    for (auto &[view, completion] : served) {
         if (completion)
             completion(!pixmap.isNull());
     }
 }
 
-void ImageLoader::watch(ImageView* view)
+void ImageLoader::watch(ImageView *view)
 {
     if (!m_watched.insert(view).second)
         return;
@@ -159,7 +166,7 @@ void ImageLoader::watch(ImageView* view)
     });
 }
 
-void ImageLoader::forget(ImageView* view)
+void ImageLoader::forget(ImageView *view)
 {
     const auto found = m_tickets.find(view);
     if (found == m_tickets.end())
@@ -173,12 +180,14 @@ void ImageLoader::forget(ImageView* view)
 
 bool ImageLoader::Cached::isSharpIn(QSize viewPixels) const
 {
-    return !reducedFor || (viewPixels.width() <= reducedFor->width() && viewPixels.height() <= reducedFor->height());
+    return !reducedFor
+            || (viewPixels.width() <= reducedFor->width()
+                && viewPixels.height() <= reducedFor->height());
 }
 
-bool ImageLoader::anyoneWaitsFor(const QString& key) const
+bool ImageLoader::anyoneWaitsFor(const QString &key) const
 {
-    for (const auto& [view, ticket] : m_tickets) {
+    for (const auto &[view, ticket] : m_tickets) {
         if (ticket.key == key)
             return true;
     }

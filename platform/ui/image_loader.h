@@ -28,10 +28,12 @@ class ImageView;
 // for.
 // Only http and https are fetched, TLS is always verified, bodies and images are capped.
 // Main thread only.
-class LANTERNCREST_EXPORT ImageLoader : public QObject {
+class LANTERNCREST_EXPORT ImageLoader : public QObject
+{
     Q_OBJECT
 public:
-    struct Options {
+    struct Options
+    {
         QString cacheDirectory; // empty: "<cache location>/lanterncrest/images"
         qint64 diskCacheBytes = 64 * 1024 * 1024;
         qint64 memoryCacheBytes = 64 * 1024 * 1024;
@@ -41,9 +43,9 @@ public:
     // true when the view got the image, false when the load failed or was refused.
     using Completion = std::function<void(bool loaded)>;
 
-    static ImageLoader& shared();
+    static ImageLoader &shared();
 
-    explicit ImageLoader(Options options, QObject* parent = nullptr);
+    explicit ImageLoader(Options options, QObject *parent = nullptr);
     ~ImageLoader() override;
 
     // Shows the placeholder named `placeholderName` (nothing when the host has none), or the
@@ -51,39 +53,41 @@ public:
     // an absolute http(s) URL only shows the placeholder and cancels the view's pending load.
     // `completion` runs once, on the main thread, unless a newer call for the same view (or
     // the view's destruction) supersedes this one first.
-    void setImage(ImageView* view, const QString& urlText, const QString& placeholderName,
+    void setImage(ImageView *view, const QString &urlText, const QString &placeholderName,
                   Completion completion = {});
 
     // Forgets what the view was waiting for; its image stays as it is.
-    void cancel(ImageView* view);
+    void cancel(ImageView *view);
 
     void clearMemoryCache();
     int loadsInFlight() const { return int(m_inFlight.size()); }
 
 private:
-    struct Ticket {
+    struct Ticket
+    {
         QString key;
         Completion completion;
     };
-    struct Cached {
+    struct Cached
+    {
         QPixmap pixmap;
         // The view size (device pixels) it was scaled down for; absent when at the file's size.
         std::optional<QSize> reducedFor;
         bool isSharpIn(QSize viewPixels) const;
     };
 
-    void start(const QString& key, const QUrl& url);
-    void finish(const QString& key, const QByteArray& body);
-    void watch(ImageView* view);
-    void forget(ImageView* view);
-    bool anyoneWaitsFor(const QString& key) const;
+    void start(const QString &key, const QUrl &url);
+    void finish(const QString &key, const QByteArray &body);
+    void watch(ImageView *view);
+    void forget(ImageView *view);
+    bool anyoneWaitsFor(const QString &key) const;
 
     Options m_options;
     QNetworkAccessManager m_network;
     QCache<QString, Cached> m_memory;
-    std::unordered_map<ImageView*, Ticket> m_tickets;
-    std::unordered_map<QString, ImageFetch*> m_inFlight;
-    std::unordered_set<ImageView*> m_watched;
+    std::unordered_map<ImageView *, Ticket> m_tickets;
+    std::unordered_map<QString, ImageFetch *> m_inFlight;
+    std::unordered_set<ImageView *> m_watched;
 };
 
 } // namespace lanterncrest

@@ -2,12 +2,9 @@
 
 namespace lanterncrest {
 
-ImageView::ImageView(QWidget* parent)
-    : LayerStyledWidget<QWidget>(parent)
-{
-}
+ImageView::ImageView(QWidget *parent) : LayerStyledWidget<QWidget>(parent) { }
 
-void ImageView::setImage(const QPixmap& image)
+void ImageView::setImage(const QPixmap &image)
 {
     m_image = image;
     update();
@@ -19,19 +16,19 @@ void ImageView::setContentMode(ContentMode mode)
     update();
 }
 
-QRectF ImageView::imageRect(const QSizeF& imageSize, const QRectF& bounds, ContentMode mode)
+QRectF ImageView::imageRect(const QSizeF &imageSize, const QRectF &bounds, ContentMode mode)
 {
     if (mode == ContentMode::ScaleToFill || imageSize.isEmpty())
         return bounds;
-    const QSizeF size = imageSize.scaled(bounds.size(), mode == ContentMode::AspectFit
-                                                            ? Qt::KeepAspectRatio
-                                                            : Qt::KeepAspectRatioByExpanding);
+    const QSizeF size = imageSize.scaled(
+            bounds.size(),
+            mode == ContentMode::AspectFit ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding);
     QRectF placed(QPointF(), size);
     placed.moveCenter(bounds.center());
     return placed;
 }
 
-void ImageView::paintContent(QPaintEvent*)
+void ImageView::paintContent(QPaintEvent *)
 {
     if (m_image.isNull())
         return;

@@ -9,14 +9,13 @@
 
 namespace lanterncrest {
 
-Label::Label(QWidget* parent)
-    : LayerStyledWidget<QLabel>(parent)
+Label::Label(QWidget *parent) : LayerStyledWidget<QLabel>(parent)
 {
     // A name from the service is shown as it is spelled, never read as markup.
     setTextFormat(Qt::PlainText);
 }
 
-void Label::setOptionalText(const std::optional<QString>& text)
+void Label::setOptionalText(const std::optional<QString> &text)
 {
     m_cleared = !text.has_value();
     setText(text.value_or(QString()));
@@ -46,7 +45,8 @@ int Label::linesThatFit() const
 {
     const QFontMetrics metrics(font());
     const int height = textRect().height();
-    const int byHeight = height < metrics.height() ? 1 : 1 + (height - metrics.height()) / metrics.lineSpacing();
+    const int byHeight =
+            height < metrics.height() ? 1 : 1 + (height - metrics.height()) / metrics.lineSpacing();
     return m_numberOfLines == 0 ? byHeight : std::min(m_numberOfLines, byHeight);
 }
 
@@ -59,8 +59,10 @@ QSize Label::sizeForLines(int lines) const
 {
     const QFontMetrics metrics(font());
     const QMargins margins = contentsMargins();
-    return {metrics.horizontalAdvance(QChar(0x2026)) + margins.left() + margins.right() + 2 * margin(),
-            metrics.height() + (lines - 1) * metrics.lineSpacing() + margins.top() + margins.bottom() + 2 * margin()};
+    return { metrics.horizontalAdvance(QChar(0x2026)) + margins.left() + margins.right()
+                     + 2 * margin(),
+             metrics.height() + (lines - 1) * metrics.lineSpacing() + margins.top()
+                     + margins.bottom() + 2 * margin() };
 }
 
 QSize Label::sizeHint() const
@@ -73,7 +75,7 @@ QSize Label::minimumSizeHint() const
     return sizeForLines(1);
 }
 
-void Label::paintContent(QPaintEvent* /*event*/)
+void Label::paintContent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     drawFrame(&painter);
@@ -92,12 +94,14 @@ void Label::paintContent(QPaintEvent* /*event*/)
     else if (alignment() & Qt::AlignVCenter)
         top = area.top() + (area.height() - blockHeight) / 2;
     // Leading and trailing follow the view's direction; each line reads in the text's own.
-    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment() & Qt::AlignHorizontal_Mask)) |
-                      Qt::AlignTop | Qt::TextSingleLine |
-                      (shown.direction == Qt::RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
-    for (const QString& line : shown.lines) {
-        style()->drawItemText(&painter, QRect(area.left(), top, area.width(), metrics.height()), flags, palette(),
-                              isEnabled(), line, foregroundRole());
+    const int flags =
+            int(QStyle::visualAlignment(layoutDirection(), alignment() & Qt::AlignHorizontal_Mask))
+            | Qt::AlignTop | Qt::TextSingleLine
+            | (shown.direction == Qt::RightToLeft ? Qt::TextForceRightToLeft
+                                                  : Qt::TextForceLeftToRight);
+    for (const QString &line : shown.lines) {
+        style()->drawItemText(&painter, QRect(area.left(), top, area.width(), metrics.height()),
+                              flags, palette(), isEnabled(), line, foregroundRole());
         top += metrics.lineSpacing();
     }
 }

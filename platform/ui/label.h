@@ -18,15 +18,16 @@ namespace lanterncrest {
 //
 // QLabel cannot tell an empty text from no text; setOptionalText() keeps that difference for
 // code that clears a label on purpose.
-class LANTERNCREST_EXPORT Label : public LayerStyledWidget<QLabel> {
+class LANTERNCREST_EXPORT Label : public LayerStyledWidget<QLabel>
+{
     Q_OBJECT
     // The most lines shown: 1 (the default) is one line, 0 as many as fit in the height.
     Q_PROPERTY(int numberOfLines READ numberOfLines WRITE setNumberOfLines)
 public:
-    explicit Label(QWidget* parent = nullptr);
+    explicit Label(QWidget *parent = nullptr);
 
     // std::nullopt clears the text; optionalText() then answers std::nullopt until a text is set.
-    void setOptionalText(const std::optional<QString>& text);
+    void setOptionalText(const std::optional<QString> &text);
     std::optional<QString> optionalText() const;
 
     int numberOfLines() const { return m_numberOfLines; }
@@ -41,7 +42,7 @@ public:
     int heightForWidth(int /*width*/) const override { return -1; }
 
 protected:
-    void paintContent(QPaintEvent* event) override;
+    void paintContent(QPaintEvent *event) override;
 
 private:
     QRect textRect() const;

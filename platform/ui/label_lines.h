@@ -7,7 +7,8 @@ namespace lanterncrest {
 
 // The lines a label shows, top to bottom, and the direction its text reads in (that of the
 // text's first strong character, so that Arabic ends on the left).
-struct LabelLines {
+struct LabelLines
+{
     QStringList lines;
     Qt::LayoutDirection direction = Qt::LeftToRight;
 };
@@ -17,6 +18,6 @@ struct LabelLines {
 // over, the last line is cut at its tail and ends with "…". Only the beginning of `text` that
 // could possibly be seen is laid out, so the cost follows `width` × `maxLines`, never the
 // text's length. A line break in the text starts a new line.
-LabelLines fitLabelLines(const QString& text, const QFont& font, double width, int maxLines);
+LabelLines fitLabelLines(const QString &text, const QFont &font, double width, int maxLines);
 
 } // namespace lanterncrest

@@ -12,7 +12,7 @@ namespace {
 // Marks the effect this file installed, so that an effect set by someone else stays alone.
 constexpr char shadowEffectName[] = "lanterncrest.layerShadow";
 
-void clipTo(QPainter& painter, const std::optional<QPainterPath>& clip)
+void clipTo(QPainter &painter, const std::optional<QPainterPath> &clip)
 {
     if (clip)
         painter.setClipPath(*clip, Qt::IntersectClip);
@@ -20,10 +20,11 @@ void clipTo(QPainter& painter, const std::optional<QPainterPath>& clip)
 
 } // namespace
 
-QPainterPath roundedOutline(const QRectF& bounds, double cornerRadius)
+QPainterPath roundedOutline(const QRectF &bounds, double cornerRadius)
 {
     QPainterPath path;
-    const double radius = std::clamp(cornerRadius, 0.0, std::min(bounds.width(), bounds.height()) / 2);
+    const double radius =
+            std::clamp(cornerRadius, 0.0, std::min(bounds.width(), bounds.height()) / 2);
     if (radius > 0)
         path.addRoundedRect(bounds, radius, radius);
     else
@@ -31,8 +32,8 @@ QPainterPath roundedOutline(const QRectF& bounds, double cornerRadius)
     return path;
 }
 
-std::optional<QPainterPath> contentClip(const QRectF& bounds, const LayerStyle& style,
-                                        const std::optional<QPainterPath>& mask)
+std::optional<QPainterPath> contentClip(const QRectF &bounds, const LayerStyle &style,
+                                        const std::optional<QPainterPath> &mask)
 {
     if (!style.masksToBounds)
         return mask;
@@ -40,8 +41,8 @@ std::optional<QPainterPath> contentClip(const QRectF& bounds, const LayerStyle& 
     return mask ? outline.intersected(*mask) : outline;
 }
 
-void paintBackground(QPainter& painter, const QRectF& bounds, const LayerStyle& style,
-                     const std::optional<QPainterPath>& mask)
+void paintBackground(QPainter &painter, const QRectF &bounds, const LayerStyle &style,
+                     const std::optional<QPainterPath> &mask)
 {
     if (!style.backgroundColor || style.backgroundColor->alpha() == 0)
         return;
@@ -52,16 +53,18 @@ void paintBackground(QPainter& painter, const QRectF& bounds, const LayerStyle& 
     painter.restore();
 }
 
-void paintForeground(QPainter& painter, const QRectF& bounds, const LayerStyle& style,
-                     const std::optional<QPainterPath>& mask, const std::vector<ShapeLayer>& sublayers)
+void paintForeground(QPainter &painter, const QRectF &bounds, const LayerStyle &style,
+                     const std::optional<QPainterPath> &mask,
+                     const std::vector<ShapeLayer> &sublayers)
 {
-    const bool border = style.borderWidth > 0 && style.borderColor && style.borderColor->alpha() > 0;
+    const bool border =
+            style.borderWidth > 0 && style.borderColor && style.borderColor->alpha() > 0;
     if (sublayers.empty() && !border)
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     clipTo(painter, mask);
-    for (const ShapeLayer& layer : sublayers) {
+    for (const ShapeLayer &layer : sublayers) {
         if (layer.fillColor)
             painter.fillPath(layer.path, *layer.fillColor);
         if (layer.strokeColor && layer.lineWidth > 0)
@@ -77,11 +80,12 @@ void paintForeground(QPainter& painter, const QRectF& bounds, const LayerStyle& 
     painter.restore();
 }
 
-void syncShadow(QWidget& widget, const LayerStyle& style)
+void syncShadow(QWidget &widget, const LayerStyle &style)
 {
-    auto* current = qobject_cast<QGraphicsDropShadowEffect*>(widget.graphicsEffect());
+    auto *current = qobject_cast<QGraphicsDropShadowEffect *>(widget.graphicsEffect());
     const bool ours = current && current->objectName() == QLatin1String(shadowEffectName);
-    const bool visible = style.shadowOpacity > 0 && style.shadowColor && style.shadowColor->alpha() > 0;
+    const bool visible =
+            style.shadowOpacity > 0 && style.shadowColor && style.shadowColor->alpha() > 0;
     if (!visible) {
         if (ours)
             widget.setGraphicsEffect(nullptr);

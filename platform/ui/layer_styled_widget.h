@@ -11,13 +11,14 @@ namespace lanterncrest {
 // Gives any widget class a layer: the background, mask, sublayers and border are painted
 // around what Base paints, and the shadow is a graphics effect. Subclasses that paint their own
 // content override paintContent() and clip it to contentClip().
-template <class Base>
-class LayerStyledWidget : public Base, public LayerStyled {
+template<class Base>
+class LayerStyledWidget : public Base, public LayerStyled
+{
 public:
     using Base::Base;
 
-    const LayerStyle& layerStyle() const override { return m_style; }
-    void setLayerStyle(const LayerStyle& style) override
+    const LayerStyle &layerStyle() const override { return m_style; }
+    void setLayerStyle(const LayerStyle &style) override
     {
         m_style = style;
         LayerPainter::syncShadow(*this, m_style);
@@ -29,14 +30,14 @@ public:
         m_mask = std::move(path);
         this->update();
     }
-    const std::optional<QPainterPath>& maskPath() const override { return m_mask; }
+    const std::optional<QPainterPath> &maskPath() const override { return m_mask; }
 
     void addSublayer(ShapeLayer layer) override
     {
         m_sublayers.push_back(std::move(layer));
         this->update();
     }
-    const std::vector<ShapeLayer>& sublayers() const override { return m_sublayers; }
+    const std::vector<ShapeLayer> &sublayers() const override { return m_sublayers; }
     void removeSublayers() override
     {
         m_sublayers.clear();
@@ -44,7 +45,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent* event) override
+    void paintEvent(QPaintEvent *event) override
     {
         {
             QPainter painter(this);
@@ -55,7 +56,7 @@ protected:
         LayerPainter::paintForeground(painter, QRectF(this->rect()), m_style, m_mask, m_sublayers);
     }
 
-    virtual void paintContent(QPaintEvent* event) { Base::paintEvent(event); }
+    virtual void paintContent(QPaintEvent *event) { Base::paintEvent(event); }
 
     std::optional<QPainterPath> contentClip() const
     {

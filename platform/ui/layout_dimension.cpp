@@ -4,7 +4,7 @@
 
 namespace lanterncrest {
 
-double LayoutDimension::resolved(const QSizeF& container) const
+double LayoutDimension::resolved(const QSizeF &container) const
 {
     double length = m_value;
     switch (m_kind) {

@@ -10,7 +10,8 @@
 
 namespace lanterncrest {
 
-struct SupplementaryFrame {
+struct SupplementaryFrame
+{
     QString elementKind;
     IndexPath indexPath; // the section's, with item 0
     QRectF frame;
@@ -18,7 +19,8 @@ struct SupplementaryFrame {
 
 // Where one section's views go. Rows are the extents of the repeated group (its frame and
 // its items' frames), top to bottom; row r holds the items from r * itemsPerRow on.
-struct SectionFrames {
+struct SectionFrames
+{
     QRectF bounds;
     std::vector<SupplementaryFrame> supplementaries;
     std::vector<QRectF> rows;
@@ -29,7 +31,8 @@ struct SectionFrames {
 // The computed frames of a whole collection, in content coordinates (origin at the top-left
 // of the scrolled content), with the look-ups a scrolling view needs. Sections and rows are
 // ordered top to bottom, so each look-up costs a binary search plus what it finds.
-class LayoutFrames {
+class LayoutFrames
+{
 public:
     LayoutFrames() = default;
     LayoutFrames(std::vector<SectionFrames> sections, double contentHeight);
@@ -39,16 +42,16 @@ public:
     int numberOfItems(int section) const;
 
     // The frame of a cell: its place in the row less the item's content insets.
-    std::optional<QRectF> itemFrame(const IndexPath& indexPath) const;
-    std::optional<QRectF> supplementaryFrame(const QString& elementKind, int section) const;
+    std::optional<QRectF> itemFrame(const IndexPath &indexPath) const;
+    std::optional<QRectF> supplementaryFrame(const QString &elementKind, int section) const;
 
-    std::vector<IndexPath> itemsIntersecting(const QRectF& rect) const;
-    std::vector<SupplementaryFrame> supplementariesIntersecting(const QRectF& rect) const;
-    std::optional<IndexPath> itemAt(const QPointF& point) const;
+    std::vector<IndexPath> itemsIntersecting(const QRectF &rect) const;
+    std::vector<SupplementaryFrame> supplementariesIntersecting(const QRectF &rect) const;
+    std::optional<IndexPath> itemAt(const QPointF &point) const;
 
 private:
-    template <typename Visit>
-    void forEachItemInBand(double top, double bottom, Visit&& visit) const;
+    template<typename Visit>
+    void forEachItemInBand(double top, double bottom, Visit &&visit) const;
 
     std::vector<SectionFrames> m_sections;
     double m_contentHeight = 0;

@@ -7,7 +7,8 @@ namespace lanterncrest {
 
 // One cell's place in a group: its size relative to the group, and the insets that separate
 // the cell's frame from the edges of that place.
-struct LayoutItem {
+struct LayoutItem
+{
     LayoutSize layoutSize;
     DirectionalEdgeInsets contentInsets{};
 };

@@ -12,8 +12,9 @@ namespace lanterncrest {
 // How every section of a collection is laid out: its boundary items on top, then its content,
 // rows of the group inside the content insets. The insets' leading and trailing edges also
 // narrow the boundary items.
-struct LayoutSection {
-    explicit LayoutSection(LayoutGroup group) : group(std::move(group)) {}
+struct LayoutSection
+{
+    explicit LayoutSection(LayoutGroup group) : group(std::move(group)) { }
 
     LayoutGroup group;
     DirectionalEdgeInsets contentInsets{};

@@ -18,10 +18,10 @@ constexpr int titleSpacing = 8; // between the back button and the title
 
 } // namespace
 
-NavigationBar::NavigationBar(QWidget* parent)
-    : QWidget(parent)
-    , m_back(new QToolButton(this))
-    , m_titleLabel(new QLabel(this))
+NavigationBar::NavigationBar(QWidget *parent)
+    : QWidget(parent),
+      m_back(new QToolButton(this)),
+      m_titleLabel(new QLabel(this))
 {
     m_back->setObjectName(QStringLiteral("backButton"));
     m_back->setAutoRaise(true);
@@ -36,7 +36,7 @@ NavigationBar::NavigationBar(QWidget* parent)
     connect(m_back, &QToolButton::clicked, this, &NavigationBar::backRequested);
 }
 
-void NavigationBar::show(const QString& title, bool showBack, const QString& backTitle)
+void NavigationBar::show(const QString &title, bool showBack, const QString &backTitle)
 {
     m_title = title;
     m_backTitle = backTitle.isEmpty() ? tr("Back") : backTitle;
@@ -52,16 +52,16 @@ QSize NavigationBar::sizeHint() const
 // No width of its own: a long title must never make the window wider than the host made it.
 QSize NavigationBar::minimumSizeHint() const
 {
-    return {0, std::max(barHeight, m_back->sizeHint().height() + 8)};
+    return { 0, std::max(barHeight, m_back->sizeHint().height() + 8) };
 }
 
-void NavigationBar::resizeEvent(QResizeEvent* event)
+void NavigationBar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layOut();
 }
 
-void NavigationBar::changeEvent(QEvent* event)
+void NavigationBar::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LayoutDirectionChange || event->type() == QEvent::FontChange)
@@ -78,7 +78,8 @@ void NavigationBar::layOut()
         // A back title that does not even fit the whole bar is surely over a third of it, and
         // is never measured whole: the title underneath may be as long as the service sent it.
         const QString backPrefix = QStringLiteral("‹ ");
-        const QString fitted = fitLabelLines(m_backTitle, m_back->font(), inner.width(), 1).lines.value(0);
+        const QString fitted =
+                fitLabelLines(m_backTitle, m_back->font(), inner.width(), 1).lines.value(0);
         m_back->setText(backPrefix + fitted);
         if (fitted != m_backTitle || m_back->sizeHint().width() > inner.width() / 3)
             m_back->setText(backPrefix + tr("Back"));
@@ -94,7 +95,8 @@ void NavigationBar::layOut()
     const QString shown = fitLabelLines(m_title, m_titleLabel->font(), roomWidth, 1).lines.value(0);
     const int width = std::min(metrics.horizontalAdvance(shown), roomWidth);
     const int centred = (this->width() - width) / 2;
-    const QRect titleRect(std::clamp(centred, roomLeft, roomLeft + roomWidth - width), 0, width, height());
+    const QRect titleRect(std::clamp(centred, roomLeft, roomLeft + roomWidth - width), 0, width,
+                          height());
     m_titleLabel->setText(shown);
     m_titleLabel->setGeometry(QStyle::visualRect(layoutDirection(), rect(), titleRect));
 }

@@ -14,18 +14,19 @@ namespace lanterncrest {
 // a third of the bar). The title is centred over the whole bar when it fits there beside the
 // back button; otherwise it sits in the room between the back button and the other edge, cut
 // short with "…". Neither text widens the bar: its width is the window's to choose.
-class LANTERNCREST_EXPORT NavigationBar : public QWidget {
+class LANTERNCREST_EXPORT NavigationBar : public QWidget
+{
     Q_OBJECT
 public:
-    explicit NavigationBar(QWidget* parent = nullptr);
+    explicit NavigationBar(QWidget *parent = nullptr);
 
     // `backTitle` empty shows "Back"; showBack false hides the button.
-    void show(const QString& title, bool showBack, const QString& backTitle);
+    void show(const QString &title, bool showBack, const QString &backTitle);
 
     // The whole title, as set; titleLabel() shows it, shortened when it must be.
     QString title() const { return m_title; }
-    QLabel* titleLabel() const { return m_titleLabel; }
-    QToolButton* backButton() const { return m_back; }
+    QLabel *titleLabel() const { return m_titleLabel; }
+    QToolButton *backButton() const { return m_back; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -34,14 +35,14 @@ signals:
     void backRequested();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void layOut();
 
-    QToolButton* m_back;
-    QLabel* m_titleLabel;
+    QToolButton *m_back;
+    QLabel *m_titleLabel;
     QString m_title;
     QString m_backTitle;
 };

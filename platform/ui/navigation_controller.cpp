@@ -9,12 +9,12 @@
 
 namespace lanterncrest {
 
-NavigationController::NavigationController(QWidget* parent)
-    : QWidget(parent)
-    , m_bar(new NavigationBar(this))
-    , m_pages(new QStackedWidget(this))
+NavigationController::NavigationController(QWidget *parent)
+    : QWidget(parent),
+      m_bar(new NavigationBar(this)),
+      m_pages(new QStackedWidget(this))
 {
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_bar);
@@ -23,7 +23,7 @@ NavigationController::NavigationController(QWidget* parent)
     updateNavigationBar();
 }
 
-NavigationController::NavigationController(std::shared_ptr<ViewController> root, QWidget* parent)
+NavigationController::NavigationController(std::shared_ptr<ViewController> root, QWidget *parent)
     : NavigationController(parent)
 {
     setRootViewController(std::move(root));
@@ -32,13 +32,13 @@ NavigationController::NavigationController(std::shared_ptr<ViewController> root,
 NavigationController::~NavigationController()
 {
     // Controllers that outlive the stack keep their views.
-    for (const auto& controller : m_stack)
+    for (const auto &controller : m_stack)
         detach(*controller);
 }
 
 void NavigationController::setRootViewController(std::shared_ptr<ViewController> root)
 {
-    for (const auto& controller : m_stack)
+    for (const auto &controller : m_stack)
         detach(*controller);
     m_stack.clear();
     if (root)
@@ -47,18 +47,20 @@ void NavigationController::setRootViewController(std::shared_ptr<ViewController>
         updateNavigationBar();
 }
 
-void NavigationController::pushViewController(std::shared_ptr<ViewController> controller, bool animated)
+void NavigationController::pushViewController(std::shared_ptr<ViewController> controller,
+                                              bool animated)
 {
     Q_UNUSED(animated);
     if (!controller)
         return;
     if (controller->m_navigationController) {
-        qWarning("Lanterncrest: a view controller cannot be pushed while it is in a navigation stack");
+        qWarning("Lanterncrest: a view controller cannot be pushed while it is in a navigation "
+                 "stack");
         return;
     }
     controller->m_navigationController = this;
     m_stack.push_back(controller);
-    QWidget* view = controller->view();
+    QWidget *view = controller->view();
     m_pages->addWidget(view);
     m_pages->setCurrentWidget(view);
     updateNavigationBar();
@@ -90,13 +92,13 @@ void NavigationController::updateNavigationBar()
 {
     const bool canGoBack = m_stack.size() > 1;
     m_bar->show(m_stack.empty() ? QString() : m_stack.back()->title(), canGoBack,
-               canGoBack ? m_stack[m_stack.size() - 2]->title() : QString());
+                canGoBack ? m_stack[m_stack.size() - 2]->title() : QString());
 }
 
-void NavigationController::detach(ViewController& controller)
+void NavigationController::detach(ViewController &controller)
 {
     controller.m_navigationController = nullptr;
-    if (QWidget* view = controller.viewIfLoaded()) {
+    if (QWidget *view = controller.viewIfLoaded()) {
         m_pages->removeWidget(view);
         view->hide();
         view->setParent(nullptr);

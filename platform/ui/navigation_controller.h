@@ -17,11 +17,12 @@ class ViewController;
 // screens push what follows. The stack holds its controllers; a popped controller lives on
 // while anyone else holds it (a pending request, say), with its view out of the window.
 // Transitions are immediate. Main thread only.
-class LANTERNCREST_EXPORT NavigationController : public QWidget {
+class LANTERNCREST_EXPORT NavigationController : public QWidget
+{
     Q_OBJECT
 public:
-    explicit NavigationController(QWidget* parent = nullptr);
-    explicit NavigationController(std::shared_ptr<ViewController> root, QWidget* parent = nullptr);
+    explicit NavigationController(QWidget *parent = nullptr);
+    explicit NavigationController(std::shared_ptr<ViewController> root, QWidget *parent = nullptr);
     ~NavigationController() override;
 
     // Replaces the whole stack with `root`.
@@ -36,10 +37,10 @@ public:
     // Takes the top controller off, unless it is the root; returns it, or nullptr.
     std::shared_ptr<ViewController> popViewController(bool animated);
 
-    const std::vector<std::shared_ptr<ViewController>>& viewControllers() const { return m_stack; }
+    const std::vector<std::shared_ptr<ViewController>> &viewControllers() const { return m_stack; }
     std::shared_ptr<ViewController> topViewController() const;
 
-    NavigationBar* navigationBar() const { return m_bar; }
+    NavigationBar *navigationBar() const { return m_bar; }
 
     // Shows the top controller's title; controllers call it when their title changes.
     void updateNavigationBar();
@@ -48,10 +49,10 @@ signals:
     void stackChanged();
 
 private:
-    void detach(ViewController& controller);
+    void detach(ViewController &controller);
 
-    NavigationBar* m_bar;
-    QStackedWidget* m_pages;
+    NavigationBar *m_bar;
+    QStackedWidget *m_pages;
     std::vector<std::shared_ptr<ViewController>> m_stack;
 };
 

@@ -27,35 +27,38 @@ class NibOwner;
 //  4. calls NibAwakable::awakeFromNib() on every widget that has it, in document order.
 // A missing file, a broken file, an unknown class, outlet, action or owner, or a widget of the
 // wrong class stops the process with a message naming the file: resources are part of the code.
-class LANTERNCREST_EXPORT Nib {
+class LANTERNCREST_EXPORT Nib
+{
 public:
     // The nib named `name` in the bundle; stops the process when there is none.
-    explicit Nib(const QString& name);
+    explicit Nib(const QString &name);
 
-    static Nib fromResource(const QString& resourcePath);
-    static QString nibPath(const QString& name);
-    static bool exists(const QString& resourcePath);
+    static Nib fromResource(const QString &resourcePath);
+    static QString nibPath(const QString &name);
+    static bool exists(const QString &resourcePath);
 
-    const QString& resourcePath() const { return m_path; }
+    const QString &resourcePath() const { return m_path; }
 
     // A new widget tree, wired to `owner` (may be null), parented to `parent` (may be null: the
     // caller then owns the widget).
-    QWidget* instantiate(NibOwner* owner = nullptr, QWidget* parent = nullptr) const;
+    QWidget *instantiate(NibOwner *owner = nullptr, QWidget *parent = nullptr) const;
 
     // Same, with the top-level widget required to be a T.
-    template <class T>
-    T* instantiate(NibOwner* owner = nullptr, QWidget* parent = nullptr) const
+    template<class T>
+    T *instantiate(NibOwner *owner = nullptr, QWidget *parent = nullptr) const
     {
-        QWidget* root = instantiate(owner, parent);
-        if (auto* typed = dynamic_cast<T*>(root))
+        QWidget *root = instantiate(owner, parent);
+        if (auto *typed = dynamic_cast<T *>(root))
             return typed;
         wrongRootClass(root, typeid(T).name());
     }
 
 private:
-    struct FromPath {};
+    struct FromPath
+    {
+    };
     Nib(FromPath, QString path);
-    [[noreturn]] void wrongRootClass(QWidget* root, const char* expected) const;
+    [[noreturn]] void wrongRootClass(QWidget *root, const char *expected) const;
 
     QString m_path;
     QByteArray m_contents;

@@ -20,10 +20,11 @@ class NibOwner;
 // attribute, role being "dataSource" or "delegate". The widget casts `owner` to the interface
 // it needs and stops the process (qFatal) when the owner does not implement it; it holds the
 // owner weakly (the owner outlives its views).
-class LANTERNCREST_EXPORT OwnerConnectable {
+class LANTERNCREST_EXPORT OwnerConnectable
+{
 public:
     virtual ~OwnerConnectable() = default;
-    virtual void connectToOwner(const QString& role, NibOwner* owner) = 0;
+    virtual void connectToOwner(const QString &role, NibOwner *owner) = 0;
 };
 
 } // namespace lanterncrest

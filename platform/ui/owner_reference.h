@@ -14,17 +14,17 @@ namespace lanterncrest {
 // controller's shared ownership when the owner is a controller held by std::shared_ptr, watched
 // as a QObject when it is one, and otherwise as the loader's contract has it, trusting the owner
 // to outlive its views. Empty when the owner is not a T.
-template <class T>
-WeakReference<T> ownerReference(NibOwner* owner)
+template<class T>
+WeakReference<T> ownerReference(NibOwner *owner)
 {
-    T* typed = dynamic_cast<T*>(owner);
+    T *typed = dynamic_cast<T *>(owner);
     if (!typed)
         return {};
-    if (auto* controller = dynamic_cast<ViewController*>(owner)) {
+    if (auto *controller = dynamic_cast<ViewController *>(owner)) {
         if (std::shared_ptr<ViewController> shared = controller->weak_from_this().lock())
             return std::shared_ptr<T>(shared, typed);
     }
-    if (auto* object = dynamic_cast<QObject*>(owner))
+    if (auto *object = dynamic_cast<QObject *>(owner))
         return WeakReference<T>::guardedBy(typed, object);
     return WeakReference<T>::unguarded(typed);
 }

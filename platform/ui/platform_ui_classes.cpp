@@ -9,7 +9,7 @@
 namespace lanterncrest {
 
 // The widget classes of platform/ui that .ui files may name; add new ones here.
-void registerPlatformUiClasses(UiClassRegistry& registry)
+void registerPlatformUiClasses(UiClassRegistry &registry)
 {
     registry.registerClass<View>(QStringLiteral("View"));
     registry.registerClass<Label>(QStringLiteral("Label"));

@@ -12,18 +12,18 @@ namespace lanterncrest {
 
 namespace {
 
-QPointer<ProgressOverlay>& overlay()
+QPointer<ProgressOverlay> &overlay()
 {
     static QPointer<ProgressOverlay> current;
     return current;
 }
 
-QWidget* activeHostWindow()
+QWidget *activeHostWindow()
 {
-    if (QWidget* active = QApplication::activeWindow())
+    if (QWidget *active = QApplication::activeWindow())
         return active;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->isWindow() && !qobject_cast<ProgressOverlay*>(window)
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isWindow() && !qobject_cast<ProgressOverlay *>(window)
             && (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog))
             return window;
     }
@@ -31,9 +31,9 @@ QWidget* activeHostWindow()
 }
 
 // Puts the overlay over `host` (nullptr: its own small window), making it when there is none.
-void showOver(QWidget* host)
+void showOver(QWidget *host)
 {
-    QPointer<ProgressOverlay>& current = overlay();
+    QPointer<ProgressOverlay> &current = overlay();
     if (!current)
         current = new ProgressOverlay(host);
     else if (current->host() != host)
@@ -45,15 +45,16 @@ void showOver(QWidget* host)
 // The views of the screens that wait for an answer, one entry per wait, oldest first. It
 // watches them: a view may be loaded before it is in the host's window (a navigation
 // controller loads its root while the host builds it), and the overlay follows it there.
-class Waits : public QObject {
+class Waits : public QObject
+{
 public:
-    static Waits& shared()
+    static Waits &shared()
     {
-        static Waits* waits = new Waits(qApp);
+        static Waits *waits = new Waits(qApp);
         return *waits;
     }
 
-    void begin(QWidget* view)
+    void begin(QWidget *view)
     {
         if (std::ranges::find(m_views, view) == m_views.end()) {
             view->installEventFilter(this);
@@ -63,7 +64,7 @@ public:
         place();
     }
 
-    void end(QWidget* view)
+    void end(QWidget *view)
     {
         const auto found = std::ranges::find(m_views, view);
         if (found == m_views.end())
@@ -76,16 +77,16 @@ public:
 
     void clear()
     {
-        for (QWidget* view : m_views)
+        for (QWidget *view : m_views)
             release(view);
         m_views.clear();
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if ((event->type() == QEvent::ParentChange || event->type() == QEvent::Show) && !m_views.empty()
-            && watched == m_views.back())
+        if ((event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
+            && !m_views.empty() && watched == m_views.back())
             place();
         return false;
     }
@@ -93,16 +94,18 @@ protected:
 private:
     using QObject::QObject;
 
-    void release(QWidget* view)
+    void release(QWidget *view)
     {
         view->removeEventFilter(this);
         disconnect(view, &QObject::destroyed, this, &Waits::forget);
     }
 
     // Called while the view is being destroyed: only its address is compared.
-    void forget(QObject* gone)
+    void forget(QObject *gone)
     {
-        std::erase_if(m_views, [gone](const QWidget* view) { return static_cast<const QObject*>(view) == gone; });
+        std::erase_if(m_views, [gone](const QWidget *view) {
+            return static_cast<const QObject *>(view) == gone;
+        });
         settle();
     }
 
@@ -118,14 +121,15 @@ private:
     // loading before it is pushed, or popped while it waits) leaves the overlay in a shown one.
     void place()
     {
-        QWidget* window = m_views.back()->window();
-        const ProgressOverlay* current = overlay();
-        if (!window->isVisible() && current && current->host() && current->host()->window()->isVisible())
+        QWidget *window = m_views.back()->window();
+        const ProgressOverlay *current = overlay();
+        if (!window->isVisible() && current && current->host()
+            && current->host()->window()->isVisible())
             return;
         showOver(window);
     }
 
-    std::vector<QWidget*> m_views;
+    std::vector<QWidget *> m_views;
 };
 
 } // namespace
@@ -146,13 +150,13 @@ bool ProgressHUD::isVisible()
     return overlay() && !overlay()->isHidden();
 }
 
-void ProgressHUD::showLoading(QWidget* screenView)
+void ProgressHUD::showLoading(QWidget *screenView)
 {
     if (screenView)
         Waits::shared().begin(screenView);
 }
 
-void ProgressHUD::dismissLoading(QWidget* screenView)
+void ProgressHUD::dismissLoading(QWidget *screenView)
 {
     if (screenView)
         Waits::shared().end(screenView);

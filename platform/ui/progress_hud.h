@@ -18,7 +18,8 @@ namespace lanterncrest {
 // show() and dismiss() act on the overlay as a whole. show() puts it over the active window (or
 // the first visible window; on its own small window when none is shown) and is idempotent;
 // dismiss() takes it down and forgets every wait.
-class LANTERNCREST_EXPORT ProgressHUD {
+class LANTERNCREST_EXPORT ProgressHUD
+{
 public:
     static void show();
     static void dismiss();
@@ -26,8 +27,8 @@ public:
 
     // One wait of the screen whose view is `screenView` begins or ends; the last one to end
     // takes the overlay down. An end without a matching begin does nothing.
-    static void showLoading(QWidget* screenView);
-    static void dismissLoading(QWidget* screenView);
+    static void showLoading(QWidget *screenView);
+    static void dismissLoading(QWidget *screenView);
 };
 
 } // namespace lanterncrest

@@ -15,7 +15,7 @@ constexpr auto stepInterval = std::chrono::milliseconds(80);
 
 } // namespace
 
-ProgressOverlay::ProgressOverlay(QWidget* host)
+ProgressOverlay::ProgressOverlay(QWidget *host)
 {
     setObjectName(QStringLiteral("lanterncrestProgressHUD"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -30,9 +30,9 @@ ProgressOverlay::ProgressOverlay(QWidget* host)
     m_turn.start(stepInterval);
 }
 
-void ProgressOverlay::attachTo(QWidget* host)
+void ProgressOverlay::attachTo(QWidget *host)
 {
-    if (QWidget* previous = parentWidget())
+    if (QWidget *previous = parentWidget())
         previous->removeEventFilter(this);
     if (host) {
         setParent(host, Qt::Widget);
@@ -41,7 +41,7 @@ void ProgressOverlay::attachTo(QWidget* host)
     } else {
         setParent(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
         resize(boxSide, boxSide);
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
     }
 }
@@ -53,7 +53,7 @@ QRect ProgressOverlay::boxRect() const
     return box;
 }
 
-void ProgressOverlay::paintEvent(QPaintEvent*)
+void ProgressOverlay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -68,7 +68,7 @@ void ProgressOverlay::paintEvent(QPaintEvent*)
     painter.drawArc(ring, -m_angle * 16, 100 * 16);
 }
 
-bool ProgressOverlay::eventFilter(QObject* watched, QEvent* event)
+bool ProgressOverlay::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         fitHost();

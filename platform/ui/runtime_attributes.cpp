@@ -10,26 +10,27 @@ namespace {
 using Result = RuntimeAttributes::Result;
 
 // Registers an attribute that changes one part of a view's layer style.
-template <class Read, class Write>
-void registerStyle(RuntimeAttributes& attributes, const QByteArray& name, Read read, Write write)
+template<class Read, class Write>
+void registerStyle(RuntimeAttributes &attributes, const QByteArray &name, Read read, Write write)
 {
-    attributes.registerAttribute<LayerStyled>(name, [read, write](LayerStyled& view, const QVariant& value) {
-        const auto converted = read(value);
-        if (!converted)
-            return false;
-        view.changeLayerStyle([&](LayerStyle& style) { write(style, *converted); });
-        return true;
-    });
+    attributes.registerAttribute<LayerStyled>(
+            name, [read, write](LayerStyled &view, const QVariant &value) {
+                const auto converted = read(value);
+                if (!converted)
+                    return false;
+                view.changeLayerStyle([&](LayerStyle &style) { write(style, *converted); });
+                return true;
+            });
 }
 
-std::optional<bool> boolean(const QVariant& value)
+std::optional<bool> boolean(const QVariant &value)
 {
     if (value.typeId() != QMetaType::Bool)
         return std::nullopt;
     return value.toBool();
 }
 
-std::optional<ImageView::ContentMode> contentMode(const QVariant& value)
+std::optional<ImageView::ContentMode> contentMode(const QVariant &value)
 {
     const QString text = value.toString();
     if (value.typeId() != QMetaType::QString)
@@ -45,7 +46,7 @@ std::optional<ImageView::ContentMode> contentMode(const QVariant& value)
 
 } // namespace
 
-RuntimeAttributes& RuntimeAttributes::shared()
+RuntimeAttributes &RuntimeAttributes::shared()
 {
     static RuntimeAttributes attributes;
     return attributes;
@@ -53,21 +54,25 @@ RuntimeAttributes& RuntimeAttributes::shared()
 
 RuntimeAttributes::RuntimeAttributes()
 {
-    registerStyle(*this, "backgroundColor", color, [](LayerStyle& s, QColor c) { s.backgroundColor = c; });
-    registerStyle(*this, "cornerRadius", number, [](LayerStyle& s, double v) { s.cornerRadius = v; });
-    registerStyle(*this, "borderWidth", number, [](LayerStyle& s, double v) { s.borderWidth = v; });
-    registerStyle(*this, "borderColor", color, [](LayerStyle& s, QColor c) { s.borderColor = c; });
-    registerStyle(*this, "shadowRadius", number, [](LayerStyle& s, double v) { s.shadowRadius = v; });
+    registerStyle(*this, "backgroundColor", color,
+                  [](LayerStyle &s, QColor c) { s.backgroundColor = c; });
+    registerStyle(*this, "cornerRadius", number,
+                  [](LayerStyle &s, double v) { s.cornerRadius = v; });
+    registerStyle(*this, "borderWidth", number, [](LayerStyle &s, double v) { s.borderWidth = v; });
+    registerStyle(*this, "borderColor", color, [](LayerStyle &s, QColor c) { s.borderColor = c; });
+    registerStyle(*this, "shadowRadius", number,
+                  [](LayerStyle &s, double v) { s.shadowRadius = v; });
     registerStyle(*this, "shadowOpacity", number,
-                  [](LayerStyle& s, double v) { s.shadowOpacity = static_cast<float>(v); });
-    registerStyle(*this, "shadowOffset", size, [](LayerStyle& s, QSizeF v) { s.shadowOffset = v; });
+                  [](LayerStyle &s, double v) { s.shadowOpacity = static_cast<float>(v); });
+    registerStyle(*this, "shadowOffset", size, [](LayerStyle &s, QSizeF v) { s.shadowOffset = v; });
     // A shadow colour turns clipping off so that the shadow can show, as on a layer.
-    registerStyle(*this, "shadowColor", color, [](LayerStyle& s, QColor c) {
+    registerStyle(*this, "shadowColor", color, [](LayerStyle &s, QColor c) {
         s.masksToBounds = false;
         s.shadowColor = c;
     });
-    registerStyle(*this, "masksToBounds", boolean, [](LayerStyle& s, bool v) { s.masksToBounds = v; });
-    registerAttribute<ImageView>("contentMode", [](ImageView& view, const QVariant& value) {
+    registerStyle(*this, "masksToBounds", boolean,
+                  [](LayerStyle &s, bool v) { s.masksToBounds = v; });
+    registerAttribute<ImageView>("contentMode", [](ImageView &view, const QVariant &value) {
         const auto mode = lanterncrest::contentMode(value);
         if (mode)
             view.setContentMode(*mode);
@@ -75,36 +80,39 @@ RuntimeAttributes::RuntimeAttributes()
     });
 }
 
-void RuntimeAttributes::registerAttribute(const QByteArray& name, Setter setter)
+void RuntimeAttributes::registerAttribute(const QByteArray &name, Setter setter)
 {
     m_setters[name] = std::move(setter);
 }
 
-void RuntimeAttributes::apply(QObject& target, const QByteArray& name, const QVariant& value,
-                              const QString& resource) const
+void RuntimeAttributes::apply(QObject &target, const QByteArray &name, const QVariant &value,
+                              const QString &resource) const
 {
     const auto found = m_setters.find(name);
-    const char* className = target.metaObject()->className();
-    const QByteArray where = resource.toUtf8() + " (" + target.objectName().toUtf8() + ", " + className + ")";
+    const char *className = target.metaObject()->className();
+    const QByteArray where =
+            resource.toUtf8() + " (" + target.objectName().toUtf8() + ", " + className + ")";
     if (found == m_setters.end())
-        qFatal("Lanterncrest: %s: no runtime attribute named '%s'", where.constData(), name.constData());
+        qFatal("Lanterncrest: %s: no runtime attribute named '%s'", where.constData(),
+               name.constData());
     switch (found->second(target, value)) {
     case Result::Applied:
         return;
     case Result::WrongClass:
-        qFatal("Lanterncrest: %s: a %s has no attribute '%s'", where.constData(), className, name.constData());
+        qFatal("Lanterncrest: %s: a %s has no attribute '%s'", where.constData(), className,
+               name.constData());
     case Result::WrongValue:
         qFatal("Lanterncrest: %s: attribute '%s' cannot take a value of type %s", where.constData(),
                name.constData(), value.typeName());
     }
 }
 
-bool RuntimeAttributes::isConnectionAttribute(const QByteArray& name)
+bool RuntimeAttributes::isConnectionAttribute(const QByteArray &name)
 {
     return name == "dataSource" || name == "delegate" || name == "action";
 }
 
-std::optional<double> RuntimeAttributes::number(const QVariant& value)
+std::optional<double> RuntimeAttributes::number(const QVariant &value)
 {
     switch (value.typeId()) {
     case QMetaType::Int:
@@ -119,7 +127,7 @@ std::optional<double> RuntimeAttributes::number(const QVariant& value)
     }
 }
 
-std::optional<QColor> RuntimeAttributes::color(const QVariant& value)
+std::optional<QColor> RuntimeAttributes::color(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QColor)
         return value.value<QColor>();
@@ -131,7 +139,7 @@ std::optional<QColor> RuntimeAttributes::color(const QVariant& value)
     return std::nullopt;
 }
 
-std::optional<QSizeF> RuntimeAttributes::size(const QVariant& value)
+std::optional<QSizeF> RuntimeAttributes::size(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QSize)
         return QSizeF(value.toSize());

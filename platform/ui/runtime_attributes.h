@@ -35,37 +35,41 @@ namespace lanterncrest {
 //
 // An unknown name, a view that lacks the attribute or a value of the wrong kind is a
 // programming error that stops the process. Main thread only.
-class LANTERNCREST_EXPORT RuntimeAttributes {
+class LANTERNCREST_EXPORT RuntimeAttributes
+{
 public:
     enum class Result { Applied, WrongClass, WrongValue };
-    using Setter = std::function<Result(QObject& target, const QVariant& value)>;
+    using Setter = std::function<Result(QObject &target, const QVariant &value)>;
 
-    static RuntimeAttributes& shared();
+    static RuntimeAttributes &shared();
 
-    void registerAttribute(const QByteArray& name, Setter setter);
+    void registerAttribute(const QByteArray &name, Setter setter);
 
     // Registers a setter for targets of class T (a dynamic_cast decides).
-    template <class T>
-    void registerAttribute(const QByteArray& name, std::function<bool(T&, const QVariant&)> setter)
+    template<class T>
+    void registerAttribute(const QByteArray &name,
+                           std::function<bool(T &, const QVariant &)> setter)
     {
-        registerAttribute(name, [setter = std::move(setter)](QObject& target, const QVariant& value) {
-            T* typed = dynamic_cast<T*>(&target);
-            if (!typed)
-                return Result::WrongClass;
-            return setter(*typed, value) ? Result::Applied : Result::WrongValue;
-        });
+        registerAttribute(name,
+                          [setter = std::move(setter)](QObject &target, const QVariant &value) {
+                              T *typed = dynamic_cast<T *>(&target);
+                              if (!typed)
+                                  return Result::WrongClass;
+                              return setter(*typed, value) ? Result::Applied : Result::WrongValue;
+                          });
     }
 
-    void apply(QObject& target, const QByteArray& name, const QVariant& value, const QString& resource) const;
+    void apply(QObject &target, const QByteArray &name, const QVariant &value,
+               const QString &resource) const;
 
     // The attributes that wire a widget to its owners; the loader handles them after binding.
-    static bool isConnectionAttribute(const QByteArray& name);
+    static bool isConnectionAttribute(const QByteArray &name);
 
     // Value readers: numbers from <number>/<double>, colours from <color> or "#rrggbb" strings,
     // sizes from <size>/<sizef>.
-    static std::optional<double> number(const QVariant& value);
-    static std::optional<QColor> color(const QVariant& value);
-    static std::optional<QSizeF> size(const QVariant& value);
+    static std::optional<double> number(const QVariant &value);
+    static std::optional<QColor> color(const QVariant &value);
+    static std::optional<QSizeF> size(const QVariant &value);
 
 private:
     RuntimeAttributes();

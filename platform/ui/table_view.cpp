@@ -7,21 +7,22 @@
 
 namespace lanterncrest {
 
-TableView::TableView(QWidget* parent) : QAbstractScrollArea(parent)
+TableView::TableView(QWidget *parent) : QAbstractScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void TableView::setTableHeaderView(QWidget* header)
+void TableView::setTableHeaderView(QWidget *header)
 {
     if (header == m_header)
         return;
     if (m_header)
         m_header->deleteLater();
     m_header = header;
-    // The header keeps the height it was given (by its .ui file, say); only its width follows the table.
+    // The header keeps the height it was given (by its .ui file, say); only its width follows the
+    // table.
     m_headerHeight = header ? std::max(0, header->height()) : 0;
     if (header) {
         header->setParent(viewport());
@@ -30,7 +31,7 @@ void TableView::setTableHeaderView(QWidget* header)
     layoutHeader();
 }
 
-void TableView::resizeEvent(QResizeEvent* event)
+void TableView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     layoutHeader();
@@ -43,7 +44,7 @@ void TableView::scrollContentsBy(int /*dx*/, int /*dy*/)
 
 void TableView::layoutHeader()
 {
-    QScrollBar* bar = verticalScrollBar();
+    QScrollBar *bar = verticalScrollBar();
     bar->setPageStep(viewport()->height());
     bar->setRange(0, std::max(0, m_headerHeight - viewport()->height()));
     if (m_header)

@@ -2,7 +2,7 @@
 
 namespace lanterncrest {
 
-UiClassRegistry& UiClassRegistry::shared()
+UiClassRegistry &UiClassRegistry::shared()
 {
     static UiClassRegistry registry;
     return registry;
@@ -13,17 +13,17 @@ UiClassRegistry::UiClassRegistry()
     registerPlatformUiClasses(*this);
 }
 
-void UiClassRegistry::registerClass(const QString& className, Factory factory)
+void UiClassRegistry::registerClass(const QString &className, Factory factory)
 {
     m_factories[className] = std::move(factory);
 }
 
-bool UiClassRegistry::contains(const QString& className) const
+bool UiClassRegistry::contains(const QString &className) const
 {
     return m_factories.contains(className);
 }
 
-QWidget* UiClassRegistry::create(const QString& className, QWidget* parent) const
+QWidget *UiClassRegistry::create(const QString &className, QWidget *parent) const
 {
     const auto found = m_factories.find(className);
     return found == m_factories.end() ? nullptr : found->second(parent);

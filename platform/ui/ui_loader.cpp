@@ -8,17 +8,17 @@
 
 namespace lanterncrest {
 
-UiLoader::UiLoader(QString resource, QObject* parent)
-    : QUiLoader(parent)
-    , m_resource(std::move(resource))
+UiLoader::UiLoader(QString resource, QObject *parent)
+    : QUiLoader(parent),
+      m_resource(std::move(resource))
 {
 }
 
 UiLoader::~UiLoader() = default;
 
-QWidget* UiLoader::createWidget(const QString& className, QWidget* parent, const QString& name)
+QWidget *UiLoader::createWidget(const QString &className, QWidget *parent, const QString &name)
 {
-    QWidget* widget = UiClassRegistry::shared().create(className, parent);
+    QWidget *widget = UiClassRegistry::shared().create(className, parent);
     if (widget)
         widget->setObjectName(name);
     else
@@ -32,10 +32,10 @@ QWidget* UiLoader::createWidget(const QString& className, QWidget* parent, const
     return widget;
 }
 
-bool UiLoader::eventFilter(QObject* watched, QEvent* event)
+bool UiLoader::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::DynamicPropertyChange) {
-        const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
+        const QByteArray name = static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName();
         // Qt keeps state of its own in dynamic properties named "_q_..." (a style sheet's font,
         // for one): those are no attributes of the file.
         if (!name.startsWith("_q_") && !RuntimeAttributes::isConnectionAttribute(name))

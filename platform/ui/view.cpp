@@ -2,9 +2,6 @@
 
 namespace lanterncrest {
 
-View::View(QWidget* parent)
-    : LayerStyledWidget<QWidget>(parent)
-{
-}
+View::View(QWidget *parent) : LayerStyledWidget<QWidget>(parent) { }
 
 } // namespace lanterncrest

@@ -8,10 +8,11 @@
 namespace lanterncrest {
 
 // A plain view with a layer: the base of containers, cards and cells.
-class LANTERNCREST_EXPORT View : public LayerStyledWidget<QWidget> {
+class LANTERNCREST_EXPORT View : public LayerStyledWidget<QWidget>
+{
     Q_OBJECT
 public:
-    explicit View(QWidget* parent = nullptr);
+    explicit View(QWidget *parent = nullptr);
 };
 
 } // namespace lanterncrest

@@ -12,7 +12,7 @@ ViewController::~ViewController()
     delete m_view.data();
 }
 
-QWidget* ViewController::view()
+QWidget *ViewController::view()
 {
     loadViewIfNeeded();
     return m_view.data();
@@ -31,7 +31,7 @@ void ViewController::loadViewIfNeeded()
     }
 }
 
-NavigationController* ViewController::navigationController() const
+NavigationController *ViewController::navigationController() const
 {
     return m_navigationController.data();
 }
@@ -41,7 +41,7 @@ bool ViewController::isViewLoaded() const
     return !m_view.isNull();
 }
 
-void ViewController::setTitle(const QString& title)
+void ViewController::setTitle(const QString &title)
 {
     m_title = title;
     if (m_navigationController)
@@ -53,7 +53,7 @@ void ViewController::loadView()
     setView(m_scene ? m_scene->instantiate(this) : new QWidget);
 }
 
-void ViewController::setView(QWidget* view)
+void ViewController::setView(QWidget *view)
 {
     m_view = view;
 }

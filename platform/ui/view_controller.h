@@ -18,36 +18,38 @@ class NavigationController;
 // it lazily. A controller made by Storyboard::instantiateViewController() loads the scene of its
 // identifier with itself as the NibOwner; any other builds an empty QWidget unless it overrides
 // loadView(). Main thread only.
-class LANTERNCREST_EXPORT ViewController : public NibOwner, public std::enable_shared_from_this<ViewController> {
+class LANTERNCREST_EXPORT ViewController : public NibOwner,
+                                           public std::enable_shared_from_this<ViewController>
+{
 public:
     ViewController();
     virtual ~ViewController();
 
-    ViewController(const ViewController&) = delete;
-    ViewController& operator=(const ViewController&) = delete;
+    ViewController(const ViewController &) = delete;
+    ViewController &operator=(const ViewController &) = delete;
 
     // The view, loaded first when needed: loadView() then viewDidLoad(), once.
-    QWidget* view();
+    QWidget *view();
     void loadViewIfNeeded();
     bool isViewLoaded() const;
-    QWidget* viewIfLoaded() const { return m_view.data(); }
+    QWidget *viewIfLoaded() const { return m_view.data(); }
 
     // The navigation controller whose stack holds this controller, or nullptr.
-    NavigationController* navigationController() const;
+    NavigationController *navigationController() const;
 
     QString title() const { return m_title; }
-    void setTitle(const QString& title);
+    void setTitle(const QString &title);
 
     // The storyboard scene this controller loads its view from, if any.
-    const std::optional<Nib>& storyboardScene() const { return m_scene; }
+    const std::optional<Nib> &storyboardScene() const { return m_scene; }
 
 protected:
     // Builds the view; an override must call setView().
     virtual void loadView();
     // Runs once, right after the view is loaded and its outlets are bound.
-    virtual void viewDidLoad() {}
+    virtual void viewDidLoad() { }
 
-    void setView(QWidget* view);
+    void setView(QWidget *view);
 
 private:
     friend class Storyboard;

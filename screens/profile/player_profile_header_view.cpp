@@ -14,52 +14,52 @@ namespace {
 const QString tabCellIdentifier = QStringLiteral("TabCollectionViewCell");
 const QString subTabCellIdentifier = QStringLiteral("SubTabCollectionViewCell");
 
-std::optional<QString> positionName(const People& player)
+std::optional<QString> positionName(const People &player)
 {
-    const PositionData* position = playerPosition(player);
+    const PositionData *position = playerPosition(player);
     if (!position)
         return std::nullopt;
     return localizedName(position->ar_name, position->en_name);
 }
 
-std::optional<QString> photoUrl(const People& player)
+std::optional<QString> photoUrl(const People &player)
 {
     if (!player.image || !player.image->data || !player.image->data->path)
         return std::nullopt;
     return QString::fromStdString(*player.image->data->path);
 }
 
-std::optional<QString> countryImageUrl(const People& player)
+std::optional<QString> countryImageUrl(const People &player)
 {
     if (!player.country || !player.country->data)
         return std::nullopt;
-    const std::optional<Image>& image = player.country->data->image;
+    const std::optional<Image> &image = player.country->data->image;
     if (!image || !image->data || !image->data->thumb)
         return std::nullopt;
     return QString::fromStdString(*image->data->thumb);
 }
 
-template <class Cell>
-Cell* dequeueCell(CollectionView& collectionView, const QString& identifier, const IndexPath& indexPath)
+template<class Cell>
+Cell *dequeueCell(CollectionView &collectionView, const QString &identifier,
+                  const IndexPath &indexPath)
 {
-    auto* cell = dynamic_cast<Cell*>(collectionView.dequeueReusableCell(identifier, indexPath));
+    auto *cell = dynamic_cast<Cell *>(collectionView.dequeueReusableCell(identifier, indexPath));
     if (!cell)
-        qFatal("Lanterncrest: PlayerProfileHeaderView: '%s' gave no cell of its class", qUtf8Printable(identifier));
+        qFatal("Lanterncrest: PlayerProfileHeaderView: '%s' gave no cell of its class",
+               qUtf8Printable(identifier));
     return cell;
 }
 
 } // namespace
 
-PlayerProfileHeaderView::PlayerProfileHeaderView(QWidget* parent)
-    : View(parent)
-{
-}
+PlayerProfileHeaderView::PlayerProfileHeaderView(QWidget *parent) : View(parent) { }
 
 void PlayerProfileHeaderView::fillPlayerData()
 {
-    const People* player = m_playerObject ? &*m_playerObject : nullptr;
+    const People *player = m_playerObject ? &*m_playerObject : nullptr;
 
-    const std::optional<QString> name = player ? localizedName(player->ar_name, player->en_name) : std::nullopt;
+    const std::optional<QString> name =
+            player ? localizedName(player->ar_name, player->en_name) : std::nullopt;
     if (name) {
         // Split at every single blank, nothing trimmed: an empty name is one empty word, and a
         // leading, trailing or doubled blank makes an empty word. Middle words are not shown.
@@ -94,7 +94,7 @@ void PlayerProfileHeaderView::viewPostsClicked()
         listener->viewPostsTapped();
 }
 
-void PlayerProfileHeaderView::bindNib(NibBindings& bindings)
+void PlayerProfileHeaderView::bindNib(NibBindings &bindings)
 {
     bindings.outlet(QStringLiteral("playerBackground"), m_playerBackground);
     bindings.outlet(QStringLiteral("playerPhoto"), m_playerPhoto);
@@ -125,24 +125,27 @@ void PlayerProfileHeaderView::awakeFromNib()
     fillPlayerData();
 }
 
-int PlayerProfileHeaderView::numberOfItemsInSection(CollectionView& /*collectionView*/, int /*section*/)
+int PlayerProfileHeaderView::numberOfItemsInSection(CollectionView & /*collectionView*/,
+                                                    int /*section*/)
 {
     return 0;
 }
 
-CollectionViewCell* PlayerProfileHeaderView::cellForItemAt(CollectionView& collectionView, const IndexPath& indexPath)
+CollectionViewCell *PlayerProfileHeaderView::cellForItemAt(CollectionView &collectionView,
+                                                           const IndexPath &indexPath)
 {
     if (isTabStrip(collectionView))
         return dequeueCell<TabCollectionViewCell>(collectionView, tabCellIdentifier, indexPath);
     return dequeueCell<SubTabCollectionViewCell>(collectionView, subTabCellIdentifier, indexPath);
 }
 
-QSizeF PlayerProfileHeaderView::sizeForItemAt(CollectionView& collectionView, const IndexPath& /*indexPath*/)
+QSizeF PlayerProfileHeaderView::sizeForItemAt(CollectionView &collectionView,
+                                              const IndexPath & /*indexPath*/)
 {
     return isTabStrip(collectionView) ? QSizeF(54, 48) : QSizeF(100, 48);
 }
 
-bool PlayerProfileHeaderView::isTabStrip(const CollectionView& collectionView) const
+bool PlayerProfileHeaderView::isTabStrip(const CollectionView &collectionView) const
 {
     // Anything that is not the connected tab strip counts as the sub-tab strip.
     return &collectionView == m_tabCollectionView.data();

@@ -24,10 +24,11 @@ class PlayerProfileHeaderView : public View,
                                 public NibOwner,
                                 public NibAwakable,
                                 public CollectionViewDataSource,
-                                public CollectionViewDelegateFlowLayout {
+                                public CollectionViewDelegateFlowLayout
+{
     Q_OBJECT
 public:
-    explicit PlayerProfileHeaderView(QWidget* parent = nullptr);
+    explicit PlayerProfileHeaderView(QWidget *parent = nullptr);
 
     // Writes the outlets from playerObject() in the current language. The names and the
     // position are always written (cleared when the record lacks them); the shirt number, the
@@ -38,42 +39,46 @@ public:
     void followClicked();
     void viewPostsClicked();
 
-    void bindNib(NibBindings& bindings) override;
+    void bindNib(NibBindings &bindings) override;
     void awakeFromNib() override;
 
     // The two strips: no items; cells and item sizes by strip.
-    int numberOfItemsInSection(CollectionView& collectionView, int section) override;
-    CollectionViewCell* cellForItemAt(CollectionView& collectionView, const IndexPath& indexPath) override;
-    QSizeF sizeForItemAt(CollectionView& collectionView, const IndexPath& indexPath) override;
+    int numberOfItemsInSection(CollectionView &collectionView, int section) override;
+    CollectionViewCell *cellForItemAt(CollectionView &collectionView,
+                                      const IndexPath &indexPath) override;
+    QSizeF sizeForItemAt(CollectionView &collectionView, const IndexPath &indexPath) override;
 
     // The player shown; the profile screen hands it over before calling fillPlayerData().
-    const std::optional<People>& playerObject() const { return m_playerObject; }
+    const std::optional<People> &playerObject() const { return m_playerObject; }
     void setPlayerObject(std::optional<People> player) { m_playerObject = std::move(player); }
 
     // Hears the buttons; held weakly.
     std::weak_ptr<PlayerProfileHeaderViewDelegate> delegate() const { return m_delegate; }
-    void setDelegate(std::weak_ptr<PlayerProfileHeaderViewDelegate> delegate) { m_delegate = std::move(delegate); }
+    void setDelegate(std::weak_ptr<PlayerProfileHeaderViewDelegate> delegate)
+    {
+        m_delegate = std::move(delegate);
+    }
 
     // The nib's views.
-    View* playerBackground() const { return m_playerBackground; }
-    ImageView* playerPhoto() const { return m_playerPhoto; }
-    Label* shirtNoLabel() const { return m_shirtNoLabel; }
-    Label* nameLabel() const { return m_nameLabel; }
-    Label* lastNameLabel() const { return m_lastNameLabel; }
-    Label* positionLabel() const { return m_positionLabel; }
-    Label* appearanceLabel() const { return m_appearanceLabel; }
-    Label* appearanceValueLabel() const { return m_appearanceValueLabel; }
-    Label* goalsLabel() const { return m_goalsLabel; }
-    Label* goalsValueLabel() const { return m_goalsValueLabel; }
-    Label* assistsLabel() const { return m_assistsLabel; }
-    Label* assistsValueLabel() const { return m_assistsValueLabel; }
-    ImageView* teamIcon() const { return m_teamIcon; }
-    CollectionView* tabCollectionView() const { return m_tabCollectionView; }
-    CollectionView* subTabCollectionView() const { return m_subTabCollectionView; }
-    View* selectionView() const { return m_selectionView; }
+    View *playerBackground() const { return m_playerBackground; }
+    ImageView *playerPhoto() const { return m_playerPhoto; }
+    Label *shirtNoLabel() const { return m_shirtNoLabel; }
+    Label *nameLabel() const { return m_nameLabel; }
+    Label *lastNameLabel() const { return m_lastNameLabel; }
+    Label *positionLabel() const { return m_positionLabel; }
+    Label *appearanceLabel() const { return m_appearanceLabel; }
+    Label *appearanceValueLabel() const { return m_appearanceValueLabel; }
+    Label *goalsLabel() const { return m_goalsLabel; }
+    Label *goalsValueLabel() const { return m_goalsValueLabel; }
+    Label *assistsLabel() const { return m_assistsLabel; }
+    Label *assistsValueLabel() const { return m_assistsValueLabel; }
+    ImageView *teamIcon() const { return m_teamIcon; }
+    CollectionView *tabCollectionView() const { return m_tabCollectionView; }
+    CollectionView *subTabCollectionView() const { return m_subTabCollectionView; }
+    View *selectionView() const { return m_selectionView; }
 
 private:
-    bool isTabStrip(const CollectionView& collectionView) const;
+    bool isTabStrip(const CollectionView &collectionView) const;
 
     QPointer<View> m_playerBackground;
     QPointer<ImageView> m_playerPhoto;

@@ -3,7 +3,8 @@
 namespace lanterncrest {
 
 // Hears the profile header's two buttons; held weakly by the header.
-class PlayerProfileHeaderViewDelegate {
+class PlayerProfileHeaderViewDelegate
+{
 public:
     virtual ~PlayerProfileHeaderViewDelegate() = default;
 

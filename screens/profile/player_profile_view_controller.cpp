@@ -9,7 +9,8 @@ namespace lanterncrest {
 std::shared_ptr<PlayerProfileViewController> PlayerProfileViewController::viewController()
 {
     return Storyboard(QStringLiteral("Teams"))
-        .instantiateViewController<PlayerProfileViewController>(QStringLiteral("PlayerProfileViewController"));
+            .instantiateViewController<PlayerProfileViewController>(
+                    QStringLiteral("PlayerProfileViewController"));
 }
 
 void PlayerProfileViewController::viewPostsClicked()
@@ -29,7 +30,7 @@ void PlayerProfileViewController::viewPostsTapped()
         host->viewPosts(playerId());
 }
 
-void PlayerProfileViewController::bindNib(NibBindings& bindings)
+void PlayerProfileViewController::bindNib(NibBindings &bindings)
 {
     bindings.outlet(QStringLiteral("playerProfileTableView"), m_playerProfileTableView);
     bindings.action(QStringLiteral("viewPostsClicked"), [this] { viewPostsClicked(); });
@@ -45,9 +46,11 @@ void PlayerProfileViewController::setupHeaderView()
 {
     // The header owns its nib and declares both button actions itself, so it is loaded without
     // this controller as a second owner: the controller's outlets are not in that file.
-    auto* header = Nib(QStringLiteral("PlayerProfileHeaderView")).instantiate<PlayerProfileHeaderView>();
+    auto *header =
+            Nib(QStringLiteral("PlayerProfileHeaderView")).instantiate<PlayerProfileHeaderView>();
     header->setPlayerObject(m_playerObject);
-    header->setDelegate(std::static_pointer_cast<PlayerProfileViewController>(weak_from_this().lock()));
+    header->setDelegate(
+            std::static_pointer_cast<PlayerProfileViewController>(weak_from_this().lock()));
     header->fillPlayerData();
     // The table takes the header at the height the nib gives it.
     m_playerProfileTableView->setTableHeaderView(header);
@@ -55,7 +58,8 @@ void PlayerProfileViewController::setupHeaderView()
 
 QString PlayerProfileViewController::playerId() const
 {
-    return m_playerObject && m_playerObject->id ? QString::fromStdString(*m_playerObject->id) : QString();
+    return m_playerObject && m_playerObject->id ? QString::fromStdString(*m_playerObject->id)
+                                                : QString();
 }
 
 } // namespace lanterncrest

@@ -19,21 +19,25 @@ namespace lanterncrest {
 // held when the view loads. Follow and view-posts taps reach the host's delegate with the
 // player's id, "" when there is none; while there is no delegate they do nothing. The screen
 // sends no request. Main thread only.
-class PlayerProfileViewController : public ViewController, public PlayerProfileHeaderViewDelegate {
+class PlayerProfileViewController : public ViewController, public PlayerProfileHeaderViewDelegate
+{
 public:
     // A new screen from the storyboard "Teams", its view not loaded yet.
     static std::shared_ptr<PlayerProfileViewController> viewController();
 
     // The host's receiver of follow and view-posts requests, held weakly; read at each tap.
     std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate() const { return m_delegate; }
-    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate) { m_delegate = std::move(delegate); }
+    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate)
+    {
+        m_delegate = std::move(delegate);
+    }
 
     // The player shown. Set it before the view loads: the header takes its copy then. A later
     // write changes only the id that the next tap passes.
-    const std::optional<People>& playerObject() const { return m_playerObject; }
+    const std::optional<People> &playerObject() const { return m_playerObject; }
     void setPlayerObject(std::optional<People> player) { m_playerObject = std::move(player); }
 
-    TableView* playerProfileTableView() const { return m_playerProfileTableView; }
+    TableView *playerProfileTableView() const { return m_playerProfileTableView; }
 
     // The action "viewPostsClicked": the same as viewPostsTapped().
     void viewPostsClicked();
@@ -42,7 +46,7 @@ public:
     void viewPostsTapped() override;
 
 protected:
-    void bindNib(NibBindings& bindings) override;
+    void bindNib(NibBindings &bindings) override;
     void viewDidLoad() override;
 
 private:

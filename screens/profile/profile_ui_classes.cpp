@@ -10,7 +10,7 @@ namespace {
 // The profile screen's classes that its .ui files name: registered when the library is
 // loaded, before any file can be read.
 const bool registered = [] {
-    auto& registry = UiClassRegistry::shared();
+    auto &registry = UiClassRegistry::shared();
     registry.registerClass<PlayerProfileHeaderView>(QStringLiteral("PlayerProfileHeaderView"));
     registry.registerClass<TabCollectionViewCell>(QStringLiteral("TabCollectionViewCell"));
     registry.registerClass<SubTabCollectionViewCell>(QStringLiteral("SubTabCollectionViewCell"));

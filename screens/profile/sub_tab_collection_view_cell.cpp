@@ -2,9 +2,6 @@
 
 namespace lanterncrest {
 
-SubTabCollectionViewCell::SubTabCollectionViewCell(QWidget* parent)
-    : CollectionViewCell(parent)
-{
-}
+SubTabCollectionViewCell::SubTabCollectionViewCell(QWidget *parent) : CollectionViewCell(parent) { }
 
 } // namespace lanterncrest

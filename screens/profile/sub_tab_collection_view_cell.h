@@ -6,10 +6,11 @@ namespace lanterncrest {
 
 // A cell of the profile header's sub-tab strip; everything it shows comes from the nib
 // "SubTabCollectionViewCell".
-class SubTabCollectionViewCell : public CollectionViewCell {
+class SubTabCollectionViewCell : public CollectionViewCell
+{
     Q_OBJECT
 public:
-    explicit SubTabCollectionViewCell(QWidget* parent = nullptr);
+    explicit SubTabCollectionViewCell(QWidget *parent = nullptr);
 };
 
 } // namespace lanterncrest

@@ -2,12 +2,9 @@
 
 namespace lanterncrest {
 
-TabCollectionViewCell::TabCollectionViewCell(QWidget* parent)
-    : CollectionViewCell(parent)
-{
-}
+TabCollectionViewCell::TabCollectionViewCell(QWidget *parent) : CollectionViewCell(parent) { }
 
-void TabCollectionViewCell::bindNib(NibBindings& bindings)
+void TabCollectionViewCell::bindNib(NibBindings &bindings)
 {
     bindings.outlet(QStringLiteral("tabIcon"), m_tabIcon);
     bindings.outlet(QStringLiteral("tabTitle"), m_tabTitle);

@@ -4,7 +4,7 @@
 
 namespace lanterncrest {
 
-LocalizationSystem& LocalizationSystem::shared()
+LocalizationSystem &LocalizationSystem::shared()
 {
     static LocalizationSystem instance;
     return instance;
@@ -15,23 +15,23 @@ QString LocalizationSystem::getLanguage() const
     return languageCode(UserDefaults::standard().preferredLanguage());
 }
 
-QString LocalizationSystem::languageCode(const QString& preferredLanguage)
+QString LocalizationSystem::languageCode(const QString &preferredLanguage)
 {
     const qsizetype hyphen = preferredLanguage.indexOf(u'-');
     return hyphen < 0 ? preferredLanguage : preferredLanguage.left(hyphen);
 }
 
-std::optional<QString> localizedName(const std::optional<std::string>& arName,
-                                     const std::optional<std::string>& enName)
+std::optional<QString> localizedName(const std::optional<std::string> &arName,
+                                     const std::optional<std::string> &enName)
 {
     const bool arabic = LocalizationSystem::shared().getLanguage() == u"ar";
-    const std::optional<std::string>& chosen = arabic ? arName : enName;
+    const std::optional<std::string> &chosen = arabic ? arName : enName;
     if (!chosen)
         return std::nullopt;
     return QString::fromStdString(*chosen);
 }
 
-std::optional<QString> upperCased(const std::optional<QString>& text)
+std::optional<QString> upperCased(const std::optional<QString> &text)
 {
     // QString::toUpper() is Unicode's full mapping and ignores the locale; QLocale's is not.
     if (!text)

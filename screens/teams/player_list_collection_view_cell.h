@@ -17,33 +17,34 @@ namespace lanterncrest {
 // A player's card in the squad grid: photo, first name, last name in capitals and shirt
 // number, on the colours of the player's country. Built from the nib
 // "PlayerListCollectionViewCell", which is its own owner, and reused for other players.
-class PlayerListCollectionViewCell : public CollectionViewCell, public NibOwner {
+class PlayerListCollectionViewCell : public CollectionViewCell, public NibOwner
+{
     Q_OBJECT
 public:
-    explicit PlayerListCollectionViewCell(QWidget* parent = nullptr);
+    explicit PlayerListCollectionViewCell(QWidget *parent = nullptr);
 
-    void bindNib(NibBindings& bindings) override;
+    void bindNib(NibBindings &bindings) override;
 
     // Shows `player` and nothing of whoever the cell showed before: a missing photo shows the
     // placeholder, a missing name or shirt number shows no text.
-    void configure(const People& player);
+    void configure(const People &player);
 
     // The text colour of the first name, the last name and the shirt number.
-    void setLabelsTextColor(const QColor& color);
+    void setLabelsTextColor(const QColor &color);
 
     // Sets the labels' text colour for the country (by its English name) and answers the
     // card's background colour.
-    QColor containerColor(const std::optional<Country>& country);
+    QColor containerColor(const std::optional<Country> &country);
 
-    View* containerView() const { return m_containerView; }
-    ImageView* playerPhoto() const { return m_playerPhoto; }
-    Label* nameLabel() const { return m_nameLabel; }
-    Label* lastNameLabel() const { return m_lastNameLabel; }
-    Label* shirtNoLabel() const { return m_shirtNoLabel; }
+    View *containerView() const { return m_containerView; }
+    ImageView *playerPhoto() const { return m_playerPhoto; }
+    Label *nameLabel() const { return m_nameLabel; }
+    Label *lastNameLabel() const { return m_lastNameLabel; }
+    Label *shirtNoLabel() const { return m_shirtNoLabel; }
 
     // The card casts the shared card shadow; the photo is clipped to a round frame.
-    void setContainerView(View* view);
-    void setPlayerPhoto(ImageView* view);
+    void setContainerView(View *view);
+    void setPlayerPhoto(ImageView *view);
 
 private:
     QPointer<View> m_containerView;

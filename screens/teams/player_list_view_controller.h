@@ -24,7 +24,8 @@ namespace lanterncrest {
 // `currentTeam` before the view loads. Main thread only.
 class PlayerListViewController : public ViewController,
                                  public CollectionViewDataSource,
-                                 public CollectionViewDelegateFlowLayout {
+                                 public CollectionViewDelegateFlowLayout
+{
 public:
     // A new screen from the scene "PlayerListViewController" of the storyboard "Teams", its
     // view not loaded yet.
@@ -38,39 +39,44 @@ public:
     // requests nothing). The host's delegate, held weakly, is handed on to each profile this
     // screen opens.
     std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate() const { return m_delegate; }
-    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate) { m_delegate = std::move(delegate); }
-    const QString& currentTeamId() const { return m_currentTeamId; }
-    void setCurrentTeamId(const QString& teamId) { m_currentTeamId = teamId; }
-    const std::optional<TeamData>& currentTeam() const { return m_currentTeam; }
+    void setDelegate(std::weak_ptr<SeasonTeamsViewControllerDelegate> delegate)
+    {
+        m_delegate = std::move(delegate);
+    }
+    const QString &currentTeamId() const { return m_currentTeamId; }
+    void setCurrentTeamId(const QString &teamId) { m_currentTeamId = teamId; }
+    const std::optional<TeamData> &currentTeam() const { return m_currentTeam; }
     void setCurrentTeam(std::optional<TeamData> team) { m_currentTeam = std::move(team); }
 
     // The squad by position, and the positions in the order of the sections. Both empty
     // until an answer with players has arrived.
-    const PositionGroupMap& standingDictData() const { return m_standingDictData; }
-    const std::vector<QString>& sortedSections() const { return m_sortedSections; }
+    const PositionGroupMap &standingDictData() const { return m_standingDictData; }
+    const std::vector<QString> &sortedSections() const { return m_sortedSections; }
 
-    CollectionView* playerListCollectionView() const { return m_playerListCollectionView; }
-    ImageView* countryIcon() const { return m_countryIcon; }
-    Label* noDataLabel() const { return m_noDataLabel; }
+    CollectionView *playerListCollectionView() const { return m_playerListCollectionView; }
+    ImageView *countryIcon() const { return m_countryIcon; }
+    Label *noDataLabel() const { return m_noDataLabel; }
     // The round white frame of the country icon.
-    void setCountryIcon(ImageView* view);
+    void setCountryIcon(ImageView *view);
 
     // CollectionViewDataSource
-    int numberOfSections(CollectionView& collectionView) override;
-    int numberOfItemsInSection(CollectionView& collectionView, int section) override;
-    CollectionViewCell* cellForItemAt(CollectionView& collectionView, const IndexPath& indexPath) override;
-    CollectionReusableView* viewForSupplementaryElementOfKind(
-        CollectionView& collectionView, const QString& kind, const IndexPath& indexPath) override;
+    int numberOfSections(CollectionView &collectionView) override;
+    int numberOfItemsInSection(CollectionView &collectionView, int section) override;
+    CollectionViewCell *cellForItemAt(CollectionView &collectionView,
+                                      const IndexPath &indexPath) override;
+    CollectionReusableView *viewForSupplementaryElementOfKind(CollectionView &collectionView,
+                                                              const QString &kind,
+                                                              const IndexPath &indexPath) override;
 
     // CollectionViewDelegateFlowLayout: answered for a flow layout; the grid's own layout
     // sizes everything itself.
-    QSizeF sizeForItemAt(CollectionView& collectionView, const IndexPath& indexPath) override;
-    QSizeF referenceSizeForHeaderInSection(CollectionView& collectionView, int section) override;
+    QSizeF sizeForItemAt(CollectionView &collectionView, const IndexPath &indexPath) override;
+    QSizeF referenceSizeForHeaderInSection(CollectionView &collectionView, int section) override;
     // Opens the profile of the tapped player, handing over the delegate and the player.
-    void didSelectItemAt(CollectionView& collectionView, const IndexPath& indexPath) override;
+    void didSelectItemAt(CollectionView &collectionView, const IndexPath &indexPath) override;
 
 protected:
-    void bindNib(NibBindings& bindings) override;
+    void bindNib(NibBindings &bindings) override;
     void viewDidLoad() override;
 
 private:
@@ -78,10 +84,10 @@ private:
     void loadSquad();
     // Ends the loading state with the squad, or with the no-data label when it has no players
     // or the request failed.
-    void showSquad(const std::vector<People>& players);
+    void showSquad(const std::vector<People> &players);
     // The players of a section, or null for a section that holds none.
-    const std::vector<People>* group(int section) const;
-    const People* player(const IndexPath& indexPath) const;
+    const std::vector<People> *group(int section) const;
+    const People *player(const IndexPath &indexPath) const;
 
     QPointer<CollectionView> m_playerListCollectionView;
     QPointer<ImageView> m_countryIcon;

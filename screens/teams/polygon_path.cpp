@@ -10,7 +10,7 @@ namespace {
 
 QPointF onCircle(QPointF centre, double radius, double angle)
 {
-    return {centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle)};
+    return { centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle) };
 }
 
 } // namespace
@@ -24,7 +24,7 @@ QRectF PolygonPath::bounds() const
         top = std::min(top, p.y());
         bottom = std::max(bottom, p.y());
     };
-    for (const Corner& corner : corners) {
+    for (const Corner &corner : corners) {
         include(corner.start);
         include(corner.tip);
         include(corner.end);
@@ -34,8 +34,8 @@ QRectF PolygonPath::bounds() const
 
 PolygonPath PolygonPath::translated(QPointF offset) const
 {
-    PolygonPath moved{start + offset, corners};
-    for (Corner& corner : moved.corners) {
+    PolygonPath moved{ start + offset, corners };
+    for (Corner &corner : moved.corners) {
         corner.start += offset;
         corner.tip += offset;
         corner.end += offset;
@@ -46,7 +46,7 @@ PolygonPath PolygonPath::translated(QPointF offset) const
 QPainterPath PolygonPath::toPainterPath() const
 {
     QPainterPath path(start);
-    for (const Corner& corner : corners) {
+    for (const Corner &corner : corners) {
         path.lineTo(corner.start);
         path.quadTo(corner.tip, corner.end);
     }
@@ -54,7 +54,8 @@ QPainterPath PolygonPath::toPainterPath() const
     return path;
 }
 
-PolygonPath polygonPath(int sides, const QRectF& rect, double lineWidth, double cornerRadius, double rotation)
+PolygonPath polygonPath(int sides, const QRectF &rect, double lineWidth, double cornerRadius,
+                        double rotation)
 {
     const int n = std::max(sides, 1);
     const double theta = 2 * std::numbers::pi / n;
@@ -71,8 +72,9 @@ PolygonPath polygonPath(int sides, const QRectF& rect, double lineWidth, double 
     for (int i = 0; i < n; ++i) {
         angle += theta;
         const QPointF rounding = onCircle(centre, roundingRadius, angle);
-        path.corners.push_back({onCircle(rounding, r, angle - theta), onCircle(centre, tipRadius, angle),
-                                onCircle(rounding, r, angle + theta)});
+        path.corners.push_back({ onCircle(rounding, r, angle - theta),
+                                 onCircle(centre, tipRadius, angle),
+                                 onCircle(rounding, r, angle + theta) });
     }
     const QRectF bounds = path.bounds();
     const double half = lineWidth / 2;

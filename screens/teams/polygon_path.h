@@ -11,11 +11,13 @@ namespace lanterncrest {
 // quadratic curves whose control points are the polygon's tips. Kept as its own elements so
 // that its bounds count the control points (QPainterPath stores quadratics as cubics and
 // would measure them differently).
-struct PolygonPath {
-    struct Corner {
-        QPointF start;   // where the side reaching this corner ends
-        QPointF tip;     // the curve's control point
-        QPointF end;     // where the curve ends and the next side begins
+struct PolygonPath
+{
+    struct Corner
+    {
+        QPointF start; // where the side reaching this corner ends
+        QPointF tip; // the curve's control point
+        QPointF end; // where the curve ends and the next side begins
     };
 
     QPointF start;
@@ -32,6 +34,7 @@ struct PolygonPath {
 // square's centre, θ = 2π / sides, the first corner at `rotation` + θ radians (y grows
 // downwards). The finished path is moved so that its bounds begin at rect's origin plus
 // lineWidth / 2 on both axes.
-PolygonPath polygonPath(int sides, const QRectF& rect, double lineWidth, double cornerRadius, double rotation);
+PolygonPath polygonPath(int sides, const QRectF &rect, double lineWidth, double cornerRadius,
+                        double rotation);
 
 } // namespace lanterncrest

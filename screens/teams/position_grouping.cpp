@@ -27,26 +27,26 @@ bool scalarValueLess(QStringView a, QStringView b)
     return scalarOrderWeight(left->unicode()) < scalarOrderWeight(right->unicode());
 }
 
-const PositionData* playerPosition(const People& player)
+const PositionData *playerPosition(const People &player)
 {
     return player.position && player.position->data ? &*player.position->data : nullptr;
 }
 
-QString positionKey(const People& player)
+QString positionKey(const People &player)
 {
-    const PositionData* position = playerPosition(player);
+    const PositionData *position = playerPosition(player);
     if (!position || !position->en_name)
         return {};
     return QString::fromStdString(*position->en_name).normalized(QString::NormalizationForm_C);
 }
 
-PositionGroups groupByPosition(const std::vector<People>& players)
+PositionGroups groupByPosition(const std::vector<People> &players)
 {
     PositionGroups result;
-    for (const People& player : players)
+    for (const People &player : players)
         result.groups[positionKey(player)].push_back(player);
     result.sortedKeys.reserve(result.groups.size());
-    for (const auto& entry : result.groups)
+    for (const auto &entry : result.groups)
         result.sortedKeys.push_back(entry.first);
     return result;
 }

@@ -14,7 +14,8 @@ namespace lanterncrest {
 // sensitive, a text before every longer text that begins with it, the empty text first.
 bool scalarValueLess(QStringView a, QStringView b);
 
-struct ScalarValueOrder {
+struct ScalarValueOrder
+{
     bool operator()(QStringView a, QStringView b) const { return scalarValueLess(a, b); }
 };
 
@@ -24,20 +25,21 @@ struct ScalarValueOrder {
 // position, or whose position has no English name, has the empty key.
 using PositionGroupMap = std::map<QString, std::vector<People>, ScalarValueOrder>;
 
-struct PositionGroups {
+struct PositionGroups
+{
     PositionGroupMap groups;
     // Every key of `groups` once, in the order of `groups`.
     std::vector<QString> sortedKeys;
 };
 
 // One group per distinct key; within a group the players keep the order of `players`.
-PositionGroups groupByPosition(const std::vector<People>& players);
+PositionGroups groupByPosition(const std::vector<People> &players);
 
 // The player's position as the answer sent it; nullptr when the player has no position or the
 // position has no data.
-const PositionData* playerPosition(const People& player);
+const PositionData *playerPosition(const People &player);
 
 // The key a player is grouped under: its position's English name in form C, or "".
-QString positionKey(const People& player);
+QString positionKey(const People &player);
 
 } // namespace lanterncrest

@@ -4,14 +4,14 @@
 
 namespace lanterncrest {
 
-PositionHeaderView::PositionHeaderView(QWidget* parent) : CollectionReusableView(parent) {}
+PositionHeaderView::PositionHeaderView(QWidget *parent) : CollectionReusableView(parent) { }
 
-void PositionHeaderView::bindNib(NibBindings& bindings)
+void PositionHeaderView::bindNib(NibBindings &bindings)
 {
     bindings.outlet(QStringLiteral("positionName"), m_positionName);
 }
 
-void PositionHeaderView::configure(const std::optional<PositionData>& position)
+void PositionHeaderView::configure(const std::optional<PositionData> &position)
 {
     std::optional<QString> name;
     if (position)

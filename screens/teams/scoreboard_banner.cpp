@@ -2,9 +2,6 @@
 
 namespace lanterncrest {
 
-ScoreboardBanner::ScoreboardBanner(QWidget* parent)
-    : View(parent)
-{
-}
+ScoreboardBanner::ScoreboardBanner(QWidget *parent) : View(parent) { }
 
 } // namespace lanterncrest

@@ -9,8 +9,9 @@ namespace {
 // The squad grid's cell and header, named by their nibs: registered when the library is
 // loaded, before any nib can be read.
 const bool registered = [] {
-    auto& registry = UiClassRegistry::shared();
-    registry.registerClass<PlayerListCollectionViewCell>(QStringLiteral("PlayerListCollectionViewCell"));
+    auto &registry = UiClassRegistry::shared();
+    registry.registerClass<PlayerListCollectionViewCell>(
+            QStringLiteral("PlayerListCollectionViewCell"));
     registry.registerClass<PositionHeaderView>(QStringLiteral("PositionHeaderView"));
     return true;
 }();

@@ -13,14 +13,15 @@ namespace {
 // in when the library is loaded, before any file can be read, and read only when one is.
 const bool registered = [] {
     UiClassRegistry::shared().registerClass<ScoreboardBanner>(QStringLiteral("ScoreboardBanner"));
-    UiClassRegistry::shared().registerClass<TeamCollectionViewCell>(QStringLiteral("TeamCollectionViewCell"));
+    UiClassRegistry::shared().registerClass<TeamCollectionViewCell>(
+            QStringLiteral("TeamCollectionViewCell"));
     RuntimeAttributes::shared().registerAttribute<ImageView>(
-        "polygonRadius", [](ImageView& view, const QVariant& value) {
-            const auto radius = RuntimeAttributes::number(value);
-            if (radius)
-                setPolygonRadius(view, *radius);
-            return radius.has_value();
-        });
+            "polygonRadius", [](ImageView &view, const QVariant &value) {
+                const auto radius = RuntimeAttributes::number(value);
+                if (radius)
+                    setPolygonRadius(view, *radius);
+                return radius.has_value();
+            });
     return true;
 }();
 

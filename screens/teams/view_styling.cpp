@@ -4,9 +4,10 @@
 
 namespace lanterncrest {
 
-void applyShadow(LayerStyled& view, const QColor& color, float alpha, double x, double y, double blur)
+void applyShadow(LayerStyled &view, const QColor &color, float alpha, double x, double y,
+                 double blur)
 {
-    view.changeLayerStyle([&](LayerStyle& style) {
+    view.changeLayerStyle([&](LayerStyle &style) {
         style.masksToBounds = false;
         style.shadowColor = color;
         style.shadowOpacity = alpha;

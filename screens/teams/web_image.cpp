@@ -15,24 +15,27 @@ constexpr char queryAllowedPunctuation[] = "!$&'()*+,;=:@/?";
 
 } // namespace
 
-QString requestUrlText(const QString& urlString)
+QString requestUrlText(const QString &urlString)
 {
     QString text = urlString.trimmed();
     text.replace(QStringLiteral("%20"), QStringLiteral(" "));
     return QString::fromLatin1(text.toUtf8().toPercentEncoding(queryAllowedPunctuation));
 }
 
-void setImage(ImageView& view, const std::optional<QString>& urlString, const QString& placeholder)
+void setImage(ImageView &view, const std::optional<QString> &urlString, const QString &placeholder)
 {
-    auto& loader = ImageLoader::shared();
+    auto &loader = ImageLoader::shared();
     if (!urlString) {
         loader.setImage(&view, QString(), placeholder);
         return;
     }
-    loader.setImage(&view, requestUrlText(*urlString), placeholder, [target = QPointer<ImageView>(&view)](bool loaded) {
-        if (loaded && target)
-            target->changeLayerStyle([](LayerStyle& style) { style.backgroundColor = QColor(Qt::transparent); });
-    });
+    loader.setImage(&view, requestUrlText(*urlString), placeholder,
+                    [target = QPointer<ImageView>(&view)](bool loaded) {
+                        if (loaded && target)
+                            target->changeLayerStyle([](LayerStyle &style) {
+                                style.backgroundColor = QColor(Qt::transparent);
+                            });
+                    });
 }
 
 } // namespace lanterncrest

@@ -12,7 +12,8 @@ namespace lanterncrest::test {
 namespace {
 
 // The framework settles its base URL once per process, so the service starts before any test.
-struct ApiServiceEnvironment : ::testing::Environment {
+struct ApiServiceEnvironment : ::testing::Environment
+{
     void SetUp() override
     {
         service = std::make_unique<LoopbackService>();
@@ -22,12 +23,12 @@ struct ApiServiceEnvironment : ::testing::Environment {
     std::unique_ptr<LoopbackService> service;
 };
 
-auto* const environment =
-    static_cast<ApiServiceEnvironment*>(::testing::AddGlobalTestEnvironment(new ApiServiceEnvironment));
+auto *const environment = static_cast<ApiServiceEnvironment *>(
+        ::testing::AddGlobalTestEnvironment(new ApiServiceEnvironment));
 
 } // namespace
 
-LoopbackService& apiService()
+LoopbackService &apiService()
 {
     return *environment->service;
 }
@@ -54,13 +55,13 @@ void ApiClientTest::TearDown()
     Logger::setClock(std::move(m_previousClock));
 }
 
-QByteArray ApiClientTest::logged(const QString& fileName)
+QByteArray ApiClientTest::logged(const QString &fileName)
 {
     QFile file(QDir(documents()).filePath(fileName));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray ApiClientTest::logLine(const QString& message) const
+QByteArray ApiClientTest::logLine(const QString &message) const
 {
     return now.toString("HH:mm:ss").toUtf8() + ": " + message.toUtf8() + "\n";
 }

@@ -17,10 +17,11 @@ using namespace std::chrono_literals;
 using Kind = HttpError::Kind;
 
 const QByteArray seasonBody =
-    R"({"data":[{"id":"t1","en_name":"Lions","ar_name":"الأسود","matches_count":30}],"meta":{"pagination":{"total":1}}})";
-const QByteArray loginBody = R"({"token_type":"Bearer","expires_in":3600,"access_token":"fresh-token","refresh_token":"r"})";
+        R"({"data":[{"id":"t1","en_name":"Lions","ar_name":"الأسود","matches_count":30}],"meta":{"pagination":{"total":1}}})";
+const QByteArray loginBody =
+        R"({"token_type":"Bearer","expires_in":3600,"access_token":"fresh-token","refresh_token":"r"})";
 
-QString answerLine(const QByteArray& body)
+QString answerLine(const QByteArray &body)
 {
     return "service response is: " + QString::fromUtf8(body);
 }
@@ -36,9 +37,11 @@ QByteArray settingsFile()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class NetworkManagerTest : public ApiClientTest {
+class NetworkManagerTest : public ApiClientTest
+{
 protected:
-    std::shared_ptr<NetworkManager> client = std::make_shared<NetworkManager>(SessionConfiguration{5s, 5s});
+    std::shared_ptr<NetworkManager> client =
+            std::make_shared<NetworkManager>(SessionConfiguration{ 5s, 5s });
     const QString seasonUrl = apiService().url("v1/seasons/4jgw0ek6ajq3m5ya/teams");
     const QString seasonAnswerLine = answerLine(seasonBody);
 
@@ -54,14 +57,14 @@ TEST_F(NetworkManagerTest, DataRequestPrintsItsUrlAndAnswerAndDecodesTheRecord)
     const auto calls = requestSeason();
     ASSERT_EQ(calls.size(), 1u);
     ASSERT_TRUE(calls[0].isSuccess());
-    const SeasonTeams& teams = *calls[0].value();
+    const SeasonTeams &teams = *calls[0].value();
     ASSERT_TRUE(teams.data && teams.data->size() == 1);
     EXPECT_EQ(teams.data->front().ar_name, "الأسود");
-    EXPECT_EQ(printed(), (QStringList{seasonUrl, "", seasonAnswerLine}));
+    EXPECT_EQ(printed(), (QStringList{ seasonUrl, "", seasonAnswerLine }));
     EXPECT_EQ(logged(), "");
 
     ASSERT_EQ(apiService().requestCount(), 1);
-    const RecordedRequest& sent = apiService().requests().front();
+    const RecordedRequest &sent = apiService().requests().front();
     EXPECT_EQ(sent.method + " " + sent.target, "GET " + QByteArray(seasonPath));
     EXPECT_EQ(sent.header("Authorization"), QByteArray("Bearer ")); // no token yet: the blank stays
     EXPECT_EQ(sent.header("Content-Type"), QByteArray("application/json"));
@@ -69,27 +72,31 @@ TEST_F(NetworkManagerTest, DataRequestPrintsItsUrlAndAnswerAndDecodesTheRecord)
 
 TEST_F(NetworkManagerTest, Unauthorised401LogsInOnceAndRepeatsWithTheNewToken)
 {
-    QFile(QSettings().fileName()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-    apiService().enqueue(seasonPath, ScriptedAnswer::json(401, R"({"message":"Unauthenticated."})"));
+    QFile(QSettings().fileName())
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    apiService().enqueue(seasonPath,
+                         ScriptedAnswer::json(401, R"({"message":"Unauthenticated."})"));
     apiService().answer(seasonPath, ScriptedAnswer::json(200, seasonBody));
     apiService().answer(loginPath, ScriptedAnswer::json(200, loginBody));
     const auto calls = requestSeason();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_TRUE(calls[0].isSuccess());
-    EXPECT_EQ(printed(), (QStringList{seasonUrl, "refresh token called", seasonUrl, "", seasonAnswerLine}));
+    EXPECT_EQ(printed(),
+              (QStringList{ seasonUrl, "refresh token called", seasonUrl, "", seasonAnswerLine }));
     EXPECT_EQ(logged(), "");
     EXPECT_EQ(getAccessToken(), "fresh-token");
     // The token at rest is the owner's alone, however the settings file was found.
     EXPECT_EQ(QFile(QSettings().fileName()).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
               QFile::ReadOwner | QFile::WriteOwner);
 
-    const auto& sent = apiService().requests();
+    const auto &sent = apiService().requests();
     ASSERT_EQ(sent.size(), 3u);
     EXPECT_EQ(sent[1].method + " " + sent[1].path, "POST " + QByteArray(loginPath));
     EXPECT_EQ(sent[1].header("Authorization"), QByteArray("Bearer "));
     EXPECT_EQ(nlohmann::json::parse(sent[1].body.toStdString()),
-              (nlohmann::json{{"email", ApiConfiguration::serviceAccountEmail().toStdString()},
-                              {"password", ApiConfiguration::serviceAccountPassword().toStdString()}}));
+              (nlohmann::json{
+                      { "email", ApiConfiguration::serviceAccountEmail().toStdString() },
+                      { "password", ApiConfiguration::serviceAccountPassword().toStdString() } }));
     EXPECT_EQ(sent[2].header("Authorization"), QByteArray("Bearer fresh-token"));
 }
 
@@ -97,24 +104,25 @@ TEST_F(NetworkManagerTest, Unauthorised401LogsInOnceAndRepeatsWithTheNewToken)
 // login keeps the stored token byte for byte.
 TEST_F(NetworkManagerTest, EveryFailedLoginOrSecond401EndsInOneLoggedCustomError)
 {
-    const std::vector<std::pair<const char*, ScriptedAnswer>> logins = {
-        {"second 401", ScriptedAnswer::json(200, loginBody)},
-        {"no answer", ScriptedAnswer::dropped()},
-        {"not JSON", ScriptedAnswer::text(500, "<html>down</html>")},
-        {"empty body", ScriptedAnswer::json(200, "")},
-        {"array", ScriptedAnswer::json(200, R"([{"access_token":"x"}])")},
-        {"null", ScriptedAnswer::json(200, "null")},
-        {"error status with a token", ScriptedAnswer::json(500, loginBody)},
-        {"no access token", ScriptedAnswer::json(200, R"({"token_type":"Bearer","expires_in":3600})")},
-        {"access token not a text", ScriptedAnswer::json(200, R"({"access_token":42})")},
-        {"body broken after the token", ScriptedAnswer::brokenGzip(200, loginBody)},
-        {"100,000 arrays deep", ScriptedAnswer::json(200, arraysDeep(100'000))},
+    const std::vector<std::pair<const char *, ScriptedAnswer>> logins = {
+        { "second 401", ScriptedAnswer::json(200, loginBody) },
+        { "no answer", ScriptedAnswer::dropped() },
+        { "not JSON", ScriptedAnswer::text(500, "<html>down</html>") },
+        { "empty body", ScriptedAnswer::json(200, "") },
+        { "array", ScriptedAnswer::json(200, R"([{"access_token":"x"}])") },
+        { "null", ScriptedAnswer::json(200, "null") },
+        { "error status with a token", ScriptedAnswer::json(500, loginBody) },
+        { "no access token",
+          ScriptedAnswer::json(200, R"({"token_type":"Bearer","expires_in":3600})") },
+        { "access token not a text", ScriptedAnswer::json(200, R"({"access_token":42})") },
+        { "body broken after the token", ScriptedAnswer::brokenGzip(200, loginBody) },
+        { "100,000 arrays deep", ScriptedAnswer::json(200, arraysDeep(100'000)) },
     };
-    for (const auto& [name, login] : logins) {
+    for (const auto &[name, login] : logins) {
         SCOPED_TRACE(name);
         restart();
         const bool loggedIn = name == std::string_view("second 401");
-        saveAuthorizationDetails({"Bearer", 60, "old-token", "old-refresh"});
+        saveAuthorizationDetails({ "Bearer", 60, "old-token", "old-refresh" });
         const QByteArray storedBefore = settingsFile();
         apiService().answer(seasonPath, ScriptedAnswer::json(401, "{}"));
         apiService().answer(loginPath, login);
@@ -127,49 +135,81 @@ TEST_F(NetworkManagerTest, EveryFailedLoginOrSecond401EndsInOneLoggedCustomError
             EXPECT_EQ(settingsFile(), storedBefore);
         }
         EXPECT_EQ(apiService().requestCount(seasonPath), loggedIn ? 2 : 1);
-        QStringList expected{seasonUrl, "refresh token called"};
+        QStringList expected{ seasonUrl, "refresh token called" };
         if (loggedIn)
             expected.append(seasonUrl);
         EXPECT_EQ(printed(), expected);
-        EXPECT_EQ(logged(), logLine(R"(CustomError(title: Optional("Error"), code: 0, _description: "Error occured while processing request, Please try again") with details: )"));
+        EXPECT_EQ(
+                logged(),
+                logLine(R"(CustomError(title: Optional("Error"), code: 0, _description: "Error occured while processing request, Please try again") with details: )"));
     }
     // Whatever it holds, a rendering stays on one line.
-    EXPECT_EQ(CustomError(std::nullopt, 7, "x\ny\t\x01").rendering(), R"(CustomError(title: nil, code: 7, _description: "x\ny\t\u{1}"))");
+    EXPECT_EQ(CustomError(std::nullopt, 7, "x\ny\t\x01").rendering(),
+              R"(CustomError(title: nil, code: 7, _description: "x\ny\t\u{1}"))");
 }
 
 TEST_F(NetworkManagerTest, AnswersThatAreNoRecordFailOnceAfterWhatCameIsPrinted)
 {
-    struct Case {
-        const char* name;
+    struct Case
+    {
+        const char *name;
         std::optional<ScriptedAnswer> answer; // absent: the port is closed
         std::optional<QString> bodyLine; // absent: no HTTP answer, printed but not logged
         std::optional<Kind> httpKind; // absent: a decoding failure, printed but not logged
         std::optional<int> statusCode;
     };
     const std::vector<Case> cases = {
-        {"closed port", {}, {}, Kind::CannotConnect, {}},
-        {"slower than the time-out", ScriptedAnswer::json(200, seasonBody).after(3s), {}, Kind::TimedOut, {}},
-        {"cut mid-body", ScriptedAnswer::truncated(200, seasonBody, 20), answerLine(seasonBody.left(20)), Kind::ConnectionLost, {}},
-        {"500 with a record body", ScriptedAnswer::json(500, seasonBody), answerLine(seasonBody), Kind::UnacceptableStatusCode, 500},
-        {"empty 200", ScriptedAnswer::json(200, ""), "service response data is nil", Kind::EmptyResponse, {}},
-        {"invalid JSON", ScriptedAnswer::json(200, "{\"data\": [tru"), answerLine("{\"data\": [tru"), {}, {}},
-        {"wrong shape", ScriptedAnswer::json(200, R"({"data":{"id":"t1"}})"), answerLine(R"({"data":{"id":"t1"}})"), {}, {}},
+        { "closed port", {}, {}, Kind::CannotConnect, {} },
+        { "slower than the time-out",
+          ScriptedAnswer::json(200, seasonBody).after(3s),
+          {},
+          Kind::TimedOut,
+          {} },
+        { "cut mid-body",
+          ScriptedAnswer::truncated(200, seasonBody, 20),
+          answerLine(seasonBody.left(20)),
+          Kind::ConnectionLost,
+          {} },
+        { "500 with a record body", ScriptedAnswer::json(500, seasonBody), answerLine(seasonBody),
+          Kind::UnacceptableStatusCode, 500 },
+        { "empty 200",
+          ScriptedAnswer::json(200, ""),
+          "service response data is nil",
+          Kind::EmptyResponse,
+          {} },
+        { "invalid JSON",
+          ScriptedAnswer::json(200, "{\"data\": [tru"),
+          answerLine("{\"data\": [tru"),
+          {},
+          {} },
+        { "wrong shape",
+          ScriptedAnswer::json(200, R"({"data":{"id":"t1"}})"),
+          answerLine(R"({"data":{"id":"t1"}})"),
+          {},
+          {} },
         // Each maximal ill-formed sequence prints as one U+FFFD.
-        {"bad UTF-8", ScriptedAnswer::json(200, "\xFFok\xE2\x82!"), answerLine("\xEF\xBF\xBDok\xEF\xBF\xBD!"), {}, {}},
-        {"nested past the limit", ScriptedAnswer::json(200, R"({"data":[],"x":)" + arraysDeep(600) + "}"),
-         answerLine(R"({"data":[],"x":)" + arraysDeep(600) + "}"), {}, {}},
+        { "bad UTF-8",
+          ScriptedAnswer::json(200, "\xFFok\xE2\x82!"),
+          answerLine("\xEF\xBF\xBDok\xEF\xBF\xBD!"),
+          {},
+          {} },
+        { "nested past the limit",
+          ScriptedAnswer::json(200, R"({"data":[],"x":)" + arraysDeep(600) + "}"),
+          answerLine(R"({"data":[],"x":)" + arraysDeep(600) + "}"),
+          {},
+          {} },
     };
-    client = std::make_shared<NetworkManager>(SessionConfiguration{300ms, 300ms});
-    for (const Case& c : cases) {
+    client = std::make_shared<NetworkManager>(SessionConfiguration{ 300ms, 300ms });
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         restart();
         c.answer ? apiService().answer(seasonPath, *c.answer) : apiService().close();
         const auto calls = requestSeason();
         apiService().reopen();
         ASSERT_EQ(calls.size(), 1u);
-        const ApiError* error = calls[0].error();
+        const ApiError *error = calls[0].error();
         ASSERT_TRUE(error);
-        QStringList expected{seasonUrl};
+        QStringList expected{ seasonUrl };
         if (c.bodyLine)
             expected << "" << *c.bodyLine;
         if (c.httpKind) {
@@ -181,17 +221,22 @@ TEST_F(NetworkManagerTest, AnswersThatAreNoRecordFailOnceAfterWhatCameIsPrinted)
             EXPECT_EQ(error->kind(), ApiError::Kind::decoding);
         }
         EXPECT_EQ(printed(), expected);
-        EXPECT_EQ(logged(), c.httpKind && c.bodyLine ? logLine(error->localizedDescription() + " with details: ") : QByteArray());
+        EXPECT_EQ(logged(),
+                  c.httpKind && c.bodyLine
+                          ? logLine(error->localizedDescription() + " with details: ")
+                          : QByteArray());
     }
 }
 
 TEST_F(NetworkManagerTest, TheTokenGoesOutWithoutControlCharactersAndStaysStoredAsReceived)
 {
-    saveAuthorizationDetails({std::nullopt, std::nullopt, "abc\r\nX-Evil: 1\x7f\t", std::nullopt});
+    saveAuthorizationDetails(
+            { std::nullopt, std::nullopt, "abc\r\nX-Evil: 1\x7f\t", std::nullopt });
     apiService().answer(seasonPath, ScriptedAnswer::json(200, seasonBody));
     requestSeason();
     ASSERT_EQ(apiService().requestCount(), 1);
-    EXPECT_EQ(apiService().requests()[0].header("Authorization"), QByteArray("Bearer abcX-Evil: 1"));
+    EXPECT_EQ(apiService().requests()[0].header("Authorization"),
+              QByteArray("Bearer abcX-Evil: 1"));
     EXPECT_EQ(apiService().requests()[0].headerCount("X-Evil"), 0);
     EXPECT_EQ(getAccessToken(), "abc\r\nX-Evil: 1\x7f\t");
 }
@@ -205,15 +250,18 @@ TEST_F(NetworkManagerTest, TwoHundredRequestsEachGetTheirOwnRecordExactlyOnce)
     constexpr int count = 200;
     const QByteArray token = "load-token-8c1f";
     std::set<QByteArray> refused, dropped;
-    apiService().answer(loginPath, ScriptedAnswer::json(200, R"({"access_token":")" + token + R"("})"));
-    apiService().setResponder([&](const RecordedRequest& request) -> std::optional<ScriptedAnswer> {
+    apiService().answer(loginPath,
+                        ScriptedAnswer::json(200, R"({"access_token":")" + token + R"("})"));
+    apiService().setResponder([&](const RecordedRequest &request) -> std::optional<ScriptedAnswer> {
         const QByteArray season = request.path.split('/').value(3);
         const int id = season.mid(1).toInt();
-        if (id % 4 == 0 && request.header("Authorization") != "Bearer " + token && refused.insert(season).second)
+        if (id % 4 == 0 && request.header("Authorization") != "Bearer " + token
+            && refused.insert(season).second)
             return ScriptedAnswer::json(401, R"({"message":"Unauthenticated."})");
         if (id % 4 == 1 && dropped.insert(season).second)
             return ScriptedAnswer::dropped();
-        return ScriptedAnswer::json(200, R"({"data":[{"id":")" + season + R"("}]})").after(std::chrono::milliseconds(id % 3 * 5));
+        return ScriptedAnswer::json(200, R"({"data":[{"id":")" + season + R"("}]})")
+                .after(std::chrono::milliseconds(id % 3 * 5));
     });
 
     std::vector<int> calls(count, 0);
@@ -221,19 +269,22 @@ TEST_F(NetworkManagerTest, TwoHundredRequestsEachGetTheirOwnRecordExactlyOnce)
     int offMainThread = 0;
     for (int id = 0; id < count; ++id) {
         NetworkManager::shared()->request<SeasonTeams>(
-            NetworkAPI::getSeasonTeams(QStringLiteral("s%1").arg(id)), [&, id](const ApiResponse<SeasonTeams>& response) {
-                ++calls[id];
-                results[id] = response;
-                offMainThread += QThread::currentThread() != QCoreApplication::instance()->thread();
-            });
+                NetworkAPI::getSeasonTeams(QStringLiteral("s%1").arg(id)),
+                [&, id](const ApiResponse<SeasonTeams> &response) {
+                    ++calls[id];
+                    results[id] = response;
+                    offMainThread +=
+                            QThread::currentThread() != QCoreApplication::instance()->thread();
+                });
     }
-    ASSERT_TRUE(waitUntil([&] { return std::ranges::all_of(calls, [](int c) { return c > 0; }); }, 60s));
+    ASSERT_TRUE(waitUntil([&] { return std::ranges::all_of(calls, [](int c) { return c > 0; }); },
+                          60s));
     spinFor(100ms);
 
     EXPECT_TRUE(std::ranges::all_of(calls, [](int c) { return c == 1; }));
     EXPECT_EQ(offMainThread, 0);
     for (int id = 0; id < count; ++id) {
-        const SeasonTeams* teams = results[id]->value();
+        const SeasonTeams *teams = results[id]->value();
         ASSERT_TRUE(teams && teams->data && teams->data->size() == 1) << id;
         EXPECT_EQ(teams->data->front().id, QStringLiteral("s%1").arg(id).toStdString());
     }
@@ -241,8 +292,9 @@ TEST_F(NetworkManagerTest, TwoHundredRequestsEachGetTheirOwnRecordExactlyOnce)
     EXPECT_EQ(refused.size(), size_t(count / 4));
 
     const QString password = ApiConfiguration::serviceAccountPassword();
-    for (const QString& line : printed())
-        EXPECT_FALSE(line.contains(password) || line.contains(QString::fromUtf8(token))) << line.toStdString();
+    for (const QString &line : printed())
+        EXPECT_FALSE(line.contains(password) || line.contains(QString::fromUtf8(token)))
+                << line.toStdString();
     EXPECT_FALSE(logged().contains(password.toUtf8()) || logged().contains(token));
 }
 

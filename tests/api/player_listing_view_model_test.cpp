@@ -8,32 +8,34 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class PlayerListingViewModelTest : public ApiClientTest {
+class PlayerListingViewModelTest : public ApiClientTest
+{
 protected:
-    struct Outcome {
+    struct Outcome
+    {
         std::vector<SeasonTeams> teams;
         std::vector<ApiError> failures;
     };
 
     // Every success and failure the model reports for the season's teams, never inside the call.
-    static Outcome getSeasonTeams(IPlayerListingViewModel& model)
+    static Outcome getSeasonTeams(IPlayerListingViewModel &model)
     {
         Outcome outcome;
         bool returned = false;
         model.getSeasonTeams(
-            seasonId, [&](const SeasonTeams& teams) { outcome.teams.push_back(teams); },
-            [&](const ApiError& error) {
-                EXPECT_TRUE(returned) << "reported inside the call";
-                outcome.failures.push_back(error);
-            });
+                seasonId, [&](const SeasonTeams &teams) { outcome.teams.push_back(teams); },
+                [&](const ApiError &error) {
+                    EXPECT_TRUE(returned) << "reported inside the call";
+                    outcome.failures.push_back(error);
+                });
         returned = true;
         waitUntil([&] { return outcome.teams.size() + outcome.failures.size() > 0; });
         spinFor(50ms);
         return outcome;
     }
 
-    PlayerListingViewModel viewModel{
-        std::make_shared<PlayerListService>(std::make_shared<NetworkManager>(SessionConfiguration{5s, 5s}))};
+    PlayerListingViewModel viewModel{ std::make_shared<PlayerListService>(
+            std::make_shared<NetworkManager>(SessionConfiguration{ 5s, 5s })) };
 };
 
 TEST_F(PlayerListingViewModelTest, PassesTheRecordOnOrPrintsAndReportsTheFailureOnce)
@@ -56,13 +58,14 @@ TEST_F(PlayerListingViewModelTest, PassesTheRecordOnOrPrintsAndReportsTheFailure
 
 TEST_F(PlayerListingViewModelTest, WithoutAClientSendsNothingAndReportsAFailureLater)
 {
-    PlayerListingViewModel noService{nullptr};
-    PlayerListingViewModel noClient{std::make_shared<PlayerListService>(nullptr)};
-    for (PlayerListingViewModel* model : {&noService, &noClient}) {
+    PlayerListingViewModel noService{ nullptr };
+    PlayerListingViewModel noClient{ std::make_shared<PlayerListService>(nullptr) };
+    for (PlayerListingViewModel *model : { &noService, &noClient }) {
         const Outcome outcome = getSeasonTeams(*model);
         ASSERT_EQ(outcome.failures.size(), 1u);
         EXPECT_TRUE(outcome.teams.empty() && outcome.failures[0].customError());
-        model->getTeamPlayers("t", seasonId, [](const PlayerList&) { ADD_FAILURE(); }, {}); // no failure callback
+        model->getTeamPlayers("t", seasonId, [](const PlayerList &) { ADD_FAILURE(); },
+                              {}); // no failure callback
     }
     spinFor(20ms);
     EXPECT_EQ(apiService().requestCount(), 0);

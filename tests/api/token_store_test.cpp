@@ -9,13 +9,13 @@
 namespace lanterncrest {
 namespace {
 
-const AuthorizationDetails fullLogin{"Bearer", 31536000, "eyJ0eXAi.first", "def50200.refresh"};
+const AuthorizationDetails fullLogin{ "Bearer", 31536000, "eyJ0eXAi.first", "def50200.refresh" };
 
 TEST(TokenStore, ALoginReplacesTheStoredEntriesWholeAndSurvivesARelaunch)
 {
     UserDefaults::standard().removeObject(authorizationDataKey);
     EXPECT_EQ(getAccessToken(), QString());
-    saveAuthorizationDetails({std::nullopt, std::nullopt, "first", "refresh"});
+    saveAuthorizationDetails({ std::nullopt, std::nullopt, "first", "refresh" });
     saveAuthorizationDetails(fullLogin);
 
     // The next launch reads the file from disk, not this process's settings cache.
@@ -23,20 +23,25 @@ TEST(TokenStore, ALoginReplacesTheStoredEntriesWholeAndSurvivesARelaunch)
     QTemporaryDir dir;
     ASSERT_TRUE(QFile::copy(QSettings().fileName(), dir.filePath("relaunch.conf")));
     EXPECT_EQ(UserDefaults(dir.filePath("relaunch.conf")).dictionary(authorizationDataKey),
-              (QVariantMap{{"auth_access_token", QStringLiteral("eyJ0eXAi.first")}, {"auth_expires_in", qlonglong(31536000)},
-                           {"auth_refresh_token", QStringLiteral("def50200.refresh")}, {"auth_token_type", QStringLiteral("Bearer")}}));
+              (QVariantMap{ { "auth_access_token", QStringLiteral("eyJ0eXAi.first") },
+                            { "auth_expires_in", qlonglong(31536000) },
+                            { "auth_refresh_token", QStringLiteral("def50200.refresh") },
+                            { "auth_token_type", QStringLiteral("Bearer") } }));
 
-    saveAuthorizationDetails({std::nullopt, std::nullopt, "second", std::nullopt});
-    EXPECT_EQ(getAuthorizationData(), (QVariantMap{{"auth_access_token", QStringLiteral("second")}}));
+    saveAuthorizationDetails({ std::nullopt, std::nullopt, "second", std::nullopt });
+    EXPECT_EQ(getAuthorizationData(),
+              (QVariantMap{ { "auth_access_token", QStringLiteral("second") } }));
 }
 
 TEST(TokenStore, TheSettingsFileIsCreatedOrNarrowedToItsOwnerAlone)
 {
     const QString path = QSettings().fileName();
     const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    for (const std::optional<QFile::Permissions>& found :
-         {std::optional<QFile::Permissions>(), std::optional(ownerOnly | QFile::ReadGroup | QFile::ReadOther),
-          std::optional(ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther)}) {
+    for (const std::optional<QFile::Permissions> &found :
+         { std::optional<QFile::Permissions>(),
+           std::optional(ownerOnly | QFile::ReadGroup | QFile::ReadOther),
+           std::optional(ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther
+                         | QFile::WriteOther) }) {
         SCOPED_TRACE(found ? int(*found) : -1);
         found ? (void)QFile::setPermissions(path, *found) : (void)QFile::remove(path);
         saveAuthorizationDetails(fullLogin);
@@ -47,8 +52,9 @@ TEST(TokenStore, TheSettingsFileIsCreatedOrNarrowedToItsOwnerAlone)
 
 TEST(TokenStore, AStoredValueOfAnotherKindReadsAsNoTokenUntilTheNextLogin)
 {
-    for (const QVariant& corrupted : {QVariant(QStringLiteral("not a dictionary")), QVariant(QStringList{"a", "b"}),
-                                      QVariant(QVariantMap{{"auth_access_token", qlonglong(42)}})}) {
+    for (const QVariant &corrupted :
+         { QVariant(QStringLiteral("not a dictionary")), QVariant(QStringList{ "a", "b" }),
+           QVariant(QVariantMap{ { "auth_access_token", qlonglong(42) } }) }) {
         SCOPED_TRACE(corrupted.typeName());
         UserDefaults::standard().set(authorizationDataKey, corrupted);
         EXPECT_EQ(getAccessToken(), QString());

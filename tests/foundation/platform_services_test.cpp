@@ -20,14 +20,14 @@ TEST(UserDefaults, ReadsAreTypeChecked)
     UserDefaults defaults(dir.filePath("defaults.conf"));
     defaults.set("text", QStringLiteral("value"));
     defaults.set("number", qlonglong(42));
-    defaults.set("map", QVariantMap{{"k", QStringLiteral("v")}});
+    defaults.set("map", QVariantMap{ { "k", QStringLiteral("v") } });
 
     EXPECT_EQ(defaults.string("text"), QStringLiteral("value"));
     EXPECT_EQ(defaults.dictionary("text"), std::nullopt);
     EXPECT_EQ(defaults.string("number"), std::nullopt);
     EXPECT_TRUE(defaults.stringList("number").isEmpty());
     EXPECT_EQ(defaults.string("map"), std::nullopt);
-    EXPECT_EQ(defaults.dictionary("map"), (QVariantMap{{"k", QStringLiteral("v")}}));
+    EXPECT_EQ(defaults.dictionary("map"), (QVariantMap{ { "k", QStringLiteral("v") } }));
 }
 
 TEST(DocumentsDirectory, IsCreatedWhenMissingAndAbsentWhenAFileStandsInItsPlace)
@@ -48,14 +48,15 @@ TEST(DocumentsDirectory, IsCreatedWhenMissingAndAbsentWhenAFileStandsInItsPlace)
 TEST(Utf8Text, EachMaximalIllFormedSequenceReadsAsOneReplacement)
 {
     const std::pair<QByteArray, QString> rows[] = {
-        {"ok\xE2\x82!", u"ok\uFFFD!"_qs},                         // a sequence cut short
-        {"\xF0\x9F\x98", u"\uFFFD"_qs},                           // cut short at the end
-        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"_qs},               // a surrogate
-        {"\xC0\xAF\xF5\xFF", u"\uFFFD\uFFFD\uFFFD\uFFFD"_qs},    // overlong, out-of-range bytes
-        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"_qs},    // past U+10FFFF
-        {"\xEF\xBB\xBF\xC3\xA9\xF0\x9F\x98\x80\xEF\xBB\xBF", u"\u00E9\U0001F600\uFEFF"_qs}, // only a leading BOM goes
+        { "ok\xE2\x82!", u"ok\uFFFD!"_qs }, // a sequence cut short
+        { "\xF0\x9F\x98", u"\uFFFD"_qs }, // cut short at the end
+        { "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"_qs }, // a surrogate
+        { "\xC0\xAF\xF5\xFF", u"\uFFFD\uFFFD\uFFFD\uFFFD"_qs }, // overlong, out-of-range bytes
+        { "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"_qs }, // past U+10FFFF
+        { "\xEF\xBB\xBF\xC3\xA9\xF0\x9F\x98\x80\xEF\xBB\xBF",
+          u"\u00E9\U0001F600\uFEFF"_qs }, // only a leading BOM goes
     };
-    for (const auto& [bytes, text] : rows)
+    for (const auto &[bytes, text] : rows)
         EXPECT_EQ(utf8Text(bytes), text) << bytes.toHex(' ').toStdString();
 }
 
@@ -67,7 +68,7 @@ TEST(MainQueue, BlocksRunLaterInTheOrderOfTheirDelays)
     MainQueue::asyncAfter(-1, [&] { order.append("now"); });
     EXPECT_TRUE(order.isEmpty()); // never inside the call
     EXPECT_TRUE(test::waitUntil([&] { return order.size() == 3; }));
-    EXPECT_EQ(order, (QStringList{"now", "soon", "late"}));
+    EXPECT_EQ(order, (QStringList{ "now", "soon", "late" }));
 }
 
 } // namespace

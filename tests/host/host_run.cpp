@@ -11,13 +11,14 @@ QStringList HostRun::playerActionLines() const
     return outputLines.filter(action);
 }
 
-HostRun runHost(const QStringList& arguments, const QProcessEnvironment& overrides, int limitSeconds)
+HostRun runHost(const QStringList &arguments, const QProcessEnvironment &overrides,
+                int limitSeconds)
 {
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("LANTERNCREST_API_BASE_URL"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+    for (const char *variable : { "HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME" })
         environment.remove(QString::fromLatin1(variable));
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(overrides);
@@ -32,7 +33,8 @@ HostRun runHost(const QStringList& arguments, const QProcessEnvironment& overrid
     } else if (host.exitStatus() == QProcess::NormalExit) {
         run.exitCode = host.exitCode();
     }
-    run.outputLines = QString::fromUtf8(host.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    run.outputLines = QString::fromUtf8(host.readAllStandardOutput())
+                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     run.errorText = QString::fromUtf8(host.readAllStandardError());
     return run;
 }

@@ -14,27 +14,31 @@
 namespace lanterncrest::test {
 namespace {
 
-constexpr const char* kPictures[] = {"1-teams.png", "2-squad.png", "3-profile.png"};
+constexpr const char *kPictures[] = { "1-teams.png", "2-squad.png", "3-profile.png" };
 
-struct Road {
-    QString teamId;   // the first card of the grid
-    QString playerId; // the first card of its squad: first position by English name, then answer order
+struct Road
+{
+    QString teamId; // the first card of the grid
+    QString playerId; // the first card of its squad: first position by English name, then answer
+                      // order
 };
 
 Road firstRoad()
 {
-    const SampleSeason& season = sampleSeason();
-    const SampleTeam& team = season.teams.front();
-    const SamplePlayer* first = nullptr;
-    for (const SamplePlayer& player : team.players) {
+    const SampleSeason &season = sampleSeason();
+    const SampleTeam &team = season.teams.front();
+    const SamplePlayer *first = nullptr;
+    for (const SamplePlayer &player : team.players) {
         // UTF-8 byte order is the order of Unicode scalar values.
-        if (!first || season.positions[player.position].enName < season.positions[first->position].enName)
+        if (!first
+            || season.positions[player.position].enName < season.positions[first->position].enName)
             first = &player;
     }
-    return {QString::fromStdString(team.id), first ? QString::fromStdString(first->id) : QString()};
+    return { QString::fromStdString(team.id),
+             first ? QString::fromStdString(first->id) : QString() };
 }
 
-int distinctColours(const QImage& image)
+int distinctColours(const QImage &image)
 {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); y += 2) {
@@ -45,14 +49,15 @@ int distinctColours(const QImage& image)
 }
 
 // Pixels of the top left card close to the colour: the first team's crest once it has loaded.
-int pixelsOfFirstCardNear(const QImage& image, Rgb colour)
+int pixelsOfFirstCardNear(const QImage &image, Rgb colour)
 {
     const QColor wanted = QColor::fromRgb(colour);
     int count = 0;
     for (int y = 0; y < image.height() / 3; ++y) {
         for (int x = 0; x < image.width() / 3; ++x) {
             const QColor seen = image.pixelColor(x, y);
-            if (std::abs(seen.red() - wanted.red()) <= 8 && std::abs(seen.green() - wanted.green()) <= 8
+            if (std::abs(seen.red() - wanted.red()) <= 8
+                && std::abs(seen.green() - wanted.green()) <= 8
                 && std::abs(seen.blue() - wanted.blue()) <= 8)
                 ++count;
         }
@@ -60,27 +65,29 @@ int pixelsOfFirstCardNear(const QImage& image, Rgb colour)
     return count;
 }
 
-void expectWalkedRoad(const HostRun& run, const QString& baseUrl, const QDir& pictures)
+void expectWalkedRoad(const HostRun &run, const QString &baseUrl, const QDir &pictures)
 {
     ASSERT_EQ(run.exitCode, 0) << run.errorText.toStdString();
-    EXPECT_TRUE(run.errorText.contains(QStringLiteral("the three screens are in ") + pictures.absolutePath()))
-        << run.errorText.toStdString();
+    EXPECT_TRUE(run.errorText.contains(QStringLiteral("the three screens are in ")
+                                       + pictures.absolutePath()))
+            << run.errorText.toStdString();
 
     const Road road = firstRoad();
     ASSERT_FALSE(road.playerId.isEmpty());
     EXPECT_EQ(run.playerActionLines(),
-              (QStringList{QStringLiteral("follow: ") + road.playerId, QStringLiteral("view posts: ") + road.playerId}));
+              (QStringList{ QStringLiteral("follow: ") + road.playerId,
+                            QStringLiteral("view posts: ") + road.playerId }));
 
     // The framework's own diagnostics: the refused first request led to one log-in, and the
     // teams and the first team's squad were asked for where the host pointed it.
     EXPECT_EQ(run.count(QStringLiteral("refresh token called")), 1);
     EXPECT_GE(run.count(baseUrl + QStringLiteral("v1/seasons/4jgw0ek6ajq3m5ya/teams")), 1);
-    EXPECT_GE(run.count(baseUrl + QStringLiteral("v1/team-players-in-current-season?id=") + road.teamId
-                        + QStringLiteral("&season_id=4jgw0ek6ajq3m5ya")),
+    EXPECT_GE(run.count(baseUrl + QStringLiteral("v1/team-players-in-current-season?id=")
+                        + road.teamId + QStringLiteral("&season_id=4jgw0ek6ajq3m5ya")),
               1);
 
     std::vector<QImage> images;
-    for (const char* name : kPictures) {
+    for (const char *name : kPictures) {
         const QImage image(pictures.filePath(QString::fromLatin1(name)));
         ASSERT_FALSE(image.isNull()) << name;
         EXPECT_GT(distinctColours(image), 50) << name << " looks blank";
@@ -89,7 +96,7 @@ void expectWalkedRoad(const HostRun& run, const QString& baseUrl, const QDir& pi
     EXPECT_EQ(images[0].size(), images[1].size());
     EXPECT_EQ(images[1].size(), images[2].size());
     EXPECT_GT(pixelsOfFirstCardNear(images[0], sampleSeason().teams.front().primary), 200)
-        << "the first team's crest is not in the picture of the grid";
+            << "the first team's crest is not in the picture of the grid";
     EXPECT_NE(images[0], images[1]);
     EXPECT_NE(images[1], images[2]);
 }
@@ -98,20 +105,22 @@ void expectWalkedRoad(const HostRun& run, const QString& baseUrl, const QDir& pi
 TEST(HostWalk, WalksFromTheTeamsToAProfileAndReportsBothActions)
 {
     enum class Pointing { Argument, Environment, SampleService };
-    const struct {
-        const char* name;
+    const struct
+    {
+        const char *name;
         Pointing pointing;
     } cases[] = {
-        {"--service", Pointing::Argument},
-        {"LANTERNCREST_API_BASE_URL", Pointing::Environment},
-        {"its own sample service", Pointing::SampleService},
+        { "--service", Pointing::Argument },
+        { "LANTERNCREST_API_BASE_URL", Pointing::Environment },
+        { "its own sample service", Pointing::SampleService },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         SampleService service;
         ASSERT_TRUE(service.start());
         QTemporaryDir pictures;
-        QStringList arguments{QStringLiteral("--walk"), pictures.path(), QStringLiteral("--timeout"), QStringLiteral("60")};
+        QStringList arguments{ QStringLiteral("--walk"), pictures.path(),
+                               QStringLiteral("--timeout"), QStringLiteral("60") };
         QProcessEnvironment overrides;
         if (c.pointing == Pointing::Argument)
             arguments << QStringLiteral("--service") << service.baseUrl();
@@ -126,8 +135,10 @@ TEST(HostWalk, WalksFromTheTeamsToAProfileAndReportsBothActions)
             const QString said = QStringLiteral("service at ");
             const qsizetype at = run.errorText.indexOf(said);
             ASSERT_GE(at, 0) << run.errorText.toStdString();
-            const QString hostService = run.errorText.mid(at + said.size()).section(QLatin1Char('\n'), 0, 0);
-            EXPECT_TRUE(hostService.startsWith(QStringLiteral("http://127.0.0.1:"))) << hostService.toStdString();
+            const QString hostService =
+                    run.errorText.mid(at + said.size()).section(QLatin1Char('\n'), 0, 0);
+            EXPECT_TRUE(hostService.startsWith(QStringLiteral("http://127.0.0.1:")))
+                    << hostService.toStdString();
             expectWalkedRoad(run, hostService, QDir(pictures.path()));
         } else {
             expectWalkedRoad(run, service.baseUrl(), QDir(pictures.path()));
@@ -149,13 +160,15 @@ TEST(HostWalk, GivesUpAfterItsTimeOutSayingWhatItWaitedFor)
     service.stop();
     QTemporaryDir pictures;
 
-    const HostRun run = runHost({QStringLiteral("--walk"), pictures.path(), QStringLiteral("--service"), gone,
-                                 QStringLiteral("--timeout"), QStringLiteral("2")},
-                                {}, 30);
+    const HostRun run =
+            runHost({ QStringLiteral("--walk"), pictures.path(), QStringLiteral("--service"), gone,
+                      QStringLiteral("--timeout"), QStringLiteral("2") },
+                    {}, 30);
 
     EXPECT_NE(run.exitCode, 0);
-    EXPECT_TRUE(run.errorText.contains(QStringLiteral("timed out after 2 s waiting for the teams grid")))
-        << run.errorText.toStdString();
+    EXPECT_TRUE(run.errorText.contains(
+            QStringLiteral("timed out after 2 s waiting for the teams grid")))
+            << run.errorText.toStdString();
     EXPECT_TRUE(run.playerActionLines().isEmpty());
     EXPECT_FALSE(QDir(pictures.path()).exists(QString::fromLatin1(kPictures[0])));
 }
@@ -163,21 +176,24 @@ TEST(HostWalk, GivesUpAfterItsTimeOutSayingWhatItWaitedFor)
 TEST(HostWalk, RefusesArgumentsItCannotUse)
 {
     QTemporaryDir pictures;
-    const struct {
+    const struct
+    {
         QStringList arguments;
-        const char* says;
+        const char *says;
     } cases[] = {
-        {{"--timeout", "0"}, "Not a number of seconds: 0"},
-        {{"--timeout", "soon"}, "Not a number of seconds: soon"},
-        {{"--service", "ftp://127.0.0.1/"}, "Not a service URL"},
-        {{"--service", "http://127.0.0.1/?season=1"}, "Not a service URL"},
-        {{"elsewhere"}, "Unexpected argument: elsewhere"},
+        { { "--timeout", "0" }, "Not a number of seconds: 0" },
+        { { "--timeout", "soon" }, "Not a number of seconds: soon" },
+        { { "--service", "ftp://127.0.0.1/" }, "Not a service URL" },
+        { { "--service", "http://127.0.0.1/?season=1" }, "Not a service URL" },
+        { { "elsewhere" }, "Unexpected argument: elsewhere" },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.says);
-        const HostRun run = runHost(QStringList{QStringLiteral("--walk"), pictures.path()} + c.arguments, {}, 30);
+        const HostRun run = runHost(
+                QStringList{ QStringLiteral("--walk"), pictures.path() } + c.arguments, {}, 30);
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.errorText.contains(QString::fromLatin1(c.says))) << run.errorText.toStdString();
+        EXPECT_TRUE(run.errorText.contains(QString::fromLatin1(c.says)))
+                << run.errorText.toStdString();
         EXPECT_TRUE(run.outputLines.isEmpty());
     }
 }

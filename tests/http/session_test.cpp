@@ -10,23 +10,24 @@ using Kind = HttpError::Kind;
 
 namespace {
 
-const SessionConfiguration quick{5s, 5s};
+const SessionConfiguration quick{ 5s, 5s };
 
 // Runs one request to its end through one kind of handler; fails the test unless that
 // handler is called exactly once.
-template <typename T>
-DataResponse<T> fetch(Session& session, const QString& url, const HttpHeaders& headers = {})
+template<typename T>
+DataResponse<T> fetch(Session &session, const QString &url, const HttpHeaders &headers = {})
 {
     auto request = session.request(url, HttpMethod::Get, nullptr, ParameterEncoding::Url, headers);
     auto calls = std::make_shared<std::vector<DataResponse<T>>>();
     if constexpr (std::is_same_v<T, QByteArray>)
-        request->responseData([calls](const DataResponse<QByteArray>& r) { calls->push_back(r); });
+        request->responseData([calls](const DataResponse<QByteArray> &r) { calls->push_back(r); });
     else
-        request->responseJSON([calls](const DataResponse<nlohmann::json>& r) { calls->push_back(r); });
+        request->responseJSON(
+                [calls](const DataResponse<nlohmann::json> &r) { calls->push_back(r); });
     waitUntil([&] { return !calls->empty(); });
     spinFor(30ms); // a second call would show up here
     EXPECT_EQ(calls->size(), 1u);
-    return calls->empty() ? DataResponse<T>{{}, {}, HttpError{}} : calls->front();
+    return calls->empty() ? DataResponse<T>{ {}, {}, HttpError{} } : calls->front();
 }
 
 // `depth` arrays or objects, each inside the one before.
@@ -36,7 +37,7 @@ QByteArray nested(int depth, bool objects = false)
                    : QByteArray(depth, '[') + QByteArray(depth, ']');
 }
 
-std::optional<Kind> errorKind(const auto& response)
+std::optional<Kind> errorKind(const auto &response)
 {
     return response.error() ? std::optional<Kind>(response.error()->kind) : std::nullopt;
 }
@@ -47,7 +48,7 @@ TEST(Session, StatusCodesAreAnswersWithTheirBodies)
 {
     LoopbackService service;
     Session session(quick);
-    for (int status : {200, 401, 404, 500}) {
+    for (int status : { 200, 401, 404, 500 }) {
         SCOPED_TRACE(status);
         const QByteArray body = R"({"status":)" + QByteArray::number(status) + "}";
         service.answer("/s", ScriptedAnswer::json(status, body).withHeader("X-Trace", "t"));
@@ -67,12 +68,14 @@ TEST(Session, InvalidUrlsSendNothing)
     LoopbackService service;
     Session session(quick);
     const QString base = service.url();
-    for (const QString& url : {QString(), QString("not a url"), QString("/v1/relative"), QString("ftp://127.0.0.1/x"),
-                               QString("http://"), base + "v1/players/a b", base + "v1/%zz", QString("file:///etc/passwd")}) {
+    for (const QString &url :
+         { QString(), QString("not a url"), QString("/v1/relative"), QString("ftp://127.0.0.1/x"),
+           QString("http://"), base + "v1/players/a b", base + "v1/%zz",
+           QString("file:///etc/passwd") }) {
         SCOPED_TRACE(url.toStdString());
         bool returned = false;
         int calls = 0;
-        session.request(url)->responseData([&](const DataResponse<QByteArray>& response) {
+        session.request(url)->responseData([&](const DataResponse<QByteArray> &response) {
             EXPECT_TRUE(returned) << "ran inside the call that attached it";
             EXPECT_EQ(errorKind(response), Kind::InvalidUrl);
             ++calls;
@@ -87,32 +90,60 @@ TEST(Session, InvalidUrlsSendNothing)
 
 TEST(Session, DataAndJsonHandlersReadTheSameBodyDifferently)
 {
-    struct Case {
-        const char* name;
+    struct Case
+    {
+        const char *name;
         ScriptedAnswer answer;
         std::optional<Kind> dataError;
         std::optional<Kind> jsonError;
         nlohmann::json json;
     };
     const std::vector<Case> cases = {
-        {"object", ScriptedAnswer::json(200, R"({"a":[1,"b"]})"), {}, {}, nlohmann::json::parse(R"({"a":[1,"b"]})")},
-        {"text fragment", ScriptedAnswer::json(200, R"("token")"), {}, {}, "token"},
-        {"byte-order mark", ScriptedAnswer::json(200, "\xEF\xBB\xBF{}"), {}, {}, nlohmann::json::object()},
-        {"not JSON", ScriptedAnswer::text(500, "<html>oops</html>"), {}, Kind::InvalidJson, {}},
-        {"trailing garbage", ScriptedAnswer::json(200, "{} x"), {}, Kind::InvalidJson, {}},
-        {"bad UTF-8", ScriptedAnswer::json(200, "\"\xFF\""), {}, Kind::InvalidJson, {}},
-        {"empty 200", ScriptedAnswer::json(200, ""), Kind::EmptyResponse, Kind::EmptyResponse, {}},
-        {"empty 204", ScriptedAnswer::json(204, ""), {}, {}, nullptr},
+        { "object",
+          ScriptedAnswer::json(200, R"({"a":[1,"b"]})"),
+          {},
+          {},
+          nlohmann::json::parse(R"({"a":[1,"b"]})") },
+        { "text fragment", ScriptedAnswer::json(200, R"("token")"), {}, {}, "token" },
+        { "byte-order mark",
+          ScriptedAnswer::json(200, "\xEF\xBB\xBF{}"),
+          {},
+          {},
+          nlohmann::json::object() },
+        { "not JSON", ScriptedAnswer::text(500, "<html>oops</html>"), {}, Kind::InvalidJson, {} },
+        { "trailing garbage", ScriptedAnswer::json(200, "{} x"), {}, Kind::InvalidJson, {} },
+        { "bad UTF-8", ScriptedAnswer::json(200, "\"\xFF\""), {}, Kind::InvalidJson, {} },
+        { "empty 200",
+          ScriptedAnswer::json(200, ""),
+          Kind::EmptyResponse,
+          Kind::EmptyResponse,
+          {} },
+        { "empty 204", ScriptedAnswer::json(204, ""), {}, {}, nullptr },
         // Nesting deeper than the limit is refused before anything recurses over it.
-        {"100,000 arrays deep", ScriptedAnswer::json(200, nested(100'000)), {}, Kind::InvalidJson, {}},
-        {"objects one past the limit", ScriptedAnswer::json(200, nested(513, true)), {}, Kind::InvalidJson, {}},
-        {"arrays at the limit", ScriptedAnswer::json(200, nested(512)), {}, {}, nlohmann::json::parse(nested(512))},
-        {"brackets inside a text", ScriptedAnswer::json(200, R"(["\"[)" + nested(600) + R"("])"), {}, {},
-         nlohmann::json::parse(R"(["\"[)" + nested(600) + R"("])")},
+        { "100,000 arrays deep",
+          ScriptedAnswer::json(200, nested(100'000)),
+          {},
+          Kind::InvalidJson,
+          {} },
+        { "objects one past the limit",
+          ScriptedAnswer::json(200, nested(513, true)),
+          {},
+          Kind::InvalidJson,
+          {} },
+        { "arrays at the limit",
+          ScriptedAnswer::json(200, nested(512)),
+          {},
+          {},
+          nlohmann::json::parse(nested(512)) },
+        { "brackets inside a text",
+          ScriptedAnswer::json(200, R"(["\"[)" + nested(600) + R"("])"),
+          {},
+          {},
+          nlohmann::json::parse(R"(["\"[)" + nested(600) + R"("])") },
     };
     LoopbackService service;
     Session session(quick);
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         service.answer("/b", c.answer);
         EXPECT_EQ(errorKind(fetch<QByteArray>(session, service.url("b"))), c.dataError);
@@ -131,7 +162,7 @@ TEST(Session, ABodyThatCannotBeDecompressedFailsTheTransfer)
 {
     LoopbackService service;
     Session session(quick);
-    for (int status : {200, 404}) {
+    for (int status : { 200, 404 }) {
         SCOPED_TRACE(status);
         service.answer("/gz", ScriptedAnswer::brokenGzip(status, R"({"a":1})"));
         const auto data = fetch<QByteArray>(session, service.url("gz"));
@@ -147,11 +178,14 @@ TEST(Session, RedirectsStayWithinTheOrigin)
     LoopbackService first;
     LoopbackService other;
     other.setFallback(ScriptedAnswer::json(200, R"({"other":true})"));
-    first.answer("/same", ScriptedAnswer::json(302, "").withHeader("Location", first.url("target").toUtf8()));
+    first.answer(
+            "/same",
+            ScriptedAnswer::json(302, "").withHeader("Location", first.url("target").toUtf8()));
     first.answer("/target", ScriptedAnswer::json(200, R"({"same":true})"));
-    first.answer("/away", ScriptedAnswer::json(302, "").withHeader("Location", other.url("steal").toUtf8()));
+    first.answer("/away",
+                 ScriptedAnswer::json(302, "").withHeader("Location", other.url("steal").toUtf8()));
     Session session(quick);
-    const HttpHeaders headers{{"Authorization", "Bearer secret"}};
+    const HttpHeaders headers{ { "Authorization", "Bearer secret" } };
 
     const auto same = fetch<QByteArray>(session, first.url("same"), headers);
     EXPECT_EQ(same.data, QByteArray(R"({"same":true})"));
@@ -164,10 +198,12 @@ TEST(Session, RedirectsStayWithinTheOrigin)
     EXPECT_EQ(away.statusCode(), 302);
     EXPECT_EQ(other.requestCount(), 0);
 
-    first.answer("/loop", ScriptedAnswer::json(302, "").withHeader("Location", first.url("loop").toUtf8()));
+    first.answer("/loop",
+                 ScriptedAnswer::json(302, "").withHeader("Location", first.url("loop").toUtf8()));
     const auto loop = fetch<QByteArray>(session, first.url("loop"));
     EXPECT_EQ(errorKind(loop), Kind::TooManyRedirects);
-    EXPECT_TRUE(loop.error() && loop.error()->description.contains("too many redirects")) << loop.error()->description.toStdString();
+    EXPECT_TRUE(loop.error() && loop.error()->description.contains("too many redirects"))
+            << loop.error()->description.toStdString();
 }
 
 TEST(Session, OversizedBodiesFailClearly)
@@ -178,10 +214,12 @@ TEST(Session, OversizedBodiesFailClearly)
     Session session(configuration);
     const QByteArray big(5000, 'x');
     service.answer("/announced", ScriptedAnswer::text(200, big));
-    service.answer("/chunked", ScriptedAnswer::text(200, QByteArray::number(big.size(), 16) + "\r\n" + big + "\r\n0\r\n\r\n")
-                                   .withHeader("Transfer-Encoding", "chunked"));
+    service.answer("/chunked",
+                   ScriptedAnswer::text(
+                           200, QByteArray::number(big.size(), 16) + "\r\n" + big + "\r\n0\r\n\r\n")
+                           .withHeader("Transfer-Encoding", "chunked"));
     service.answer("/fits", ScriptedAnswer::text(200, QByteArray(1000, 'y')));
-    for (const char* path : {"announced", "chunked"}) {
+    for (const char *path : { "announced", "chunked" }) {
         SCOPED_TRACE(path);
         const auto response = fetch<QByteArray>(session, service.url(path));
         EXPECT_EQ(errorKind(response), Kind::ResponseTooLarge);

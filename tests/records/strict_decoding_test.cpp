@@ -12,56 +12,65 @@ namespace {
 
 using Kind = DecodingError::Kind;
 
-template <class T>
-std::optional<DecodingError> failureOf(const char* json) {
-  DecodeResult<T> result = JSONDecoder::decode<T>(json);
-  return result.ok() ? std::nullopt : std::optional(result.error());
+template<class T>
+std::optional<DecodingError> failureOf(const char *json)
+{
+    DecodeResult<T> result = JSONDecoder::decode<T>(json);
+    return result.ok() ? std::nullopt : std::optional(result.error());
 }
 
-TEST(StrictDecoding, FirstFaultInMemberOrderFailsTheAnswer) {
-  constexpr auto teams = failureOf<SeasonTeams>;
-  constexpr auto coaches = failureOf<PlayerCoaches>;
-  const struct {
-    std::optional<DecodingError> (*decode)(const char*);
-    const char* json;
-    Kind kind;
-    const char* path;
-  } cases[] = {
-      {teams, "[]", Kind::typeMismatch, ""},
-      {teams, R"({"data":[{},null]})", Kind::valueNotFound, "data[1]"},
-      {teams, R"({"data":[{"id":"a"},{"matches_count":"3"}]})", Kind::typeMismatch, "data[1].matches_count"},
-      {teams, R"({"data":[{"matches_count":2.5}]})", Kind::dataCorrupted, "data[0].matches_count"},
-      {teams, R"({"data":[{"years":1990,"id":7}]})", Kind::typeMismatch, "data[0].id"},
-      {teams, R"({"data":[{"club":{"data":{"country":1,"image":2}}}]})", Kind::typeMismatch,
-       "data[0].club.data.image"},
-      {teams, R"({"data":[{"image":2,"country":1}]})", Kind::typeMismatch, "data[0].country"},
-      {teams, R"({"data":[{"club":{"data":{"sponsor":{"data":{"image":{"data":{"thumb":1}}}}}}}]})",
-       Kind::typeMismatch, "data[0].club.data.sponsor.data.image.data.thumb"},
-      {teams, R"({"meta":3,"data":[{"id":4}]})", Kind::typeMismatch, "data[0].id"},
-      {teams, R"({"meta":{"include":["a",null]}})", Kind::valueNotFound, "meta.include[1]"},
-      {coaches, R"({"data":[{"mins":"9"},{"mins":270}]})", Kind::typeMismatch, "data[1].mins"},
-      {coaches, R"({"data":[{"coach":{"data":{"id":1},"meta":{"pagination":7}}}]})", Kind::typeMismatch,
-       "data[0].coach.meta.pagination"},
-  };
-  for (const auto& c : cases) {
-    const std::optional<DecodingError> error = c.decode(c.json);
-    ASSERT_TRUE(error) << c.json;
-    EXPECT_EQ(error->kind(), c.kind) << error->description();
-    EXPECT_EQ(error->codingPathText(), c.path) << error->description();
-  }
-  EXPECT_EQ(teams(R"({"data":[{"id":true}]})")->description(),
+TEST(StrictDecoding, FirstFaultInMemberOrderFailsTheAnswer)
+{
+    constexpr auto teams = failureOf<SeasonTeams>;
+    constexpr auto coaches = failureOf<PlayerCoaches>;
+    const struct
+    {
+        std::optional<DecodingError> (*decode)(const char *);
+        const char *json;
+        Kind kind;
+        const char *path;
+    } cases[] = {
+        { teams, "[]", Kind::typeMismatch, "" },
+        { teams, R"({"data":[{},null]})", Kind::valueNotFound, "data[1]" },
+        { teams, R"({"data":[{"id":"a"},{"matches_count":"3"}]})", Kind::typeMismatch,
+          "data[1].matches_count" },
+        { teams, R"({"data":[{"matches_count":2.5}]})", Kind::dataCorrupted,
+          "data[0].matches_count" },
+        { teams, R"({"data":[{"years":1990,"id":7}]})", Kind::typeMismatch, "data[0].id" },
+        { teams, R"({"data":[{"club":{"data":{"country":1,"image":2}}}]})", Kind::typeMismatch,
+          "data[0].club.data.image" },
+        { teams, R"({"data":[{"image":2,"country":1}]})", Kind::typeMismatch, "data[0].country" },
+        { teams,
+          R"({"data":[{"club":{"data":{"sponsor":{"data":{"image":{"data":{"thumb":1}}}}}}}]})",
+          Kind::typeMismatch, "data[0].club.data.sponsor.data.image.data.thumb" },
+        { teams, R"({"meta":3,"data":[{"id":4}]})", Kind::typeMismatch, "data[0].id" },
+        { teams, R"({"meta":{"include":["a",null]}})", Kind::valueNotFound, "meta.include[1]" },
+        { coaches, R"({"data":[{"mins":"9"},{"mins":270}]})", Kind::typeMismatch, "data[1].mins" },
+        { coaches, R"({"data":[{"coach":{"data":{"id":1},"meta":{"pagination":7}}}]})",
+          Kind::typeMismatch, "data[0].coach.meta.pagination" },
+    };
+    for (const auto &c : cases) {
+        const std::optional<DecodingError> error = c.decode(c.json);
+        ASSERT_TRUE(error) << c.json;
+        EXPECT_EQ(error->kind(), c.kind) << error->description();
+        EXPECT_EQ(error->codingPathText(), c.path) << error->description();
+    }
+    EXPECT_EQ(
+            teams(R"({"data":[{"id":true}]})")->description(),
             "typeMismatch at data[0].id: Expected to decode a string but found a boolean instead.");
 }
 
-TEST(JSONDecoderTest, InvalidJSONIsDataCorruptedAtTheRoot) {
-  for (const char* bytes : {"", "{", R"({"data":[],})", "{} x", "\xEF\xBB", R"({"id":"\xC3"})", "1e400",
-                            "\xEF\xBB\xBF\xEF\xBB\xBF{}"}) {
-    const DecodeResult<PlayerList> result = JSONDecoder::decode<PlayerList>(bytes);
-    ASSERT_FALSE(result.ok()) << bytes;
-    EXPECT_EQ(result.error().kind(), Kind::dataCorrupted) << bytes;
-    EXPECT_TRUE(result.error().description().starts_with("dataCorrupted at the root: The given data was not valid JSON"));
-  }
+TEST(JSONDecoderTest, InvalidJSONIsDataCorruptedAtTheRoot)
+{
+    for (const char *bytes : { "", "{", R"({"data":[],})", "{} x", "\xEF\xBB", R"({"id":"\xC3"})",
+                               "1e400", "\xEF\xBB\xBF\xEF\xBB\xBF{}" }) {
+        const DecodeResult<PlayerList> result = JSONDecoder::decode<PlayerList>(bytes);
+        ASSERT_FALSE(result.ok()) << bytes;
+        EXPECT_EQ(result.error().kind(), Kind::dataCorrupted) << bytes;
+        EXPECT_TRUE(result.error().description().starts_with(
+                "dataCorrupted at the root: The given data was not valid JSON"));
+    }
 }
 
-}  // namespace
-}  // namespace lanterncrest
+} // namespace
+} // namespace lanterncrest

@@ -29,15 +29,17 @@ namespace lanterncrest::test {
 
 inline const QByteArray squadPath = "/v1/team-players-in-current-season";
 inline const QByteArray teamsPath = "/v1/seasons/4jgw0ek6ajq3m5ya/teams";
-inline const QColor placeholderGreen(0, 200, 0); // "imageHorizontalPlaceHolderSmall" of the test bundle
+inline const QColor placeholderGreen(0, 200,
+                                     0); // "imageHorizontalPlaceHolderSmall" of the test bundle
 
 inline ScriptedAnswer pngAnswer(QColor color)
 {
-    return ScriptedAnswer::text(200, flatPng(color, QSize(8, 8))).withHeader("Content-Type", "image/png");
+    return ScriptedAnswer::text(200, flatPng(color, QSize(8, 8)))
+            .withHeader("Content-Type", "image/png");
 }
 
 // Draws the view and saves it under the screenshot folder as NAME.png, for a person to look at.
-inline QImage saved(QWidget& view, const QString& name)
+inline QImage saved(QWidget &view, const QString &name)
 {
     const QImage shot = view.grab().toImage();
     QDir().mkpath(QStringLiteral(LANTERNCREST_SCREENSHOT_DIR));
@@ -45,29 +47,30 @@ inline QImage saved(QWidget& view, const QString& name)
     return shot;
 }
 
-template <class View>
-std::unique_ptr<View> fromNib(const QString& name)
+template<class View>
+std::unique_ptr<View> fromNib(const QString &name)
 {
     return std::unique_ptr<View>(Nib(name).instantiate<View>());
 }
 
 // An invalid colour while the view shows no image.
-inline QColor shownColor(const ImageView& view)
+inline QColor shownColor(const ImageView &view)
 {
     return view.image().isNull() ? QColor() : view.image().toImage().pixelColor(0, 0);
 }
 
-struct PlayerSpec {
+struct PlayerSpec
+{
     std::optional<std::string> id, enName, arName;
     std::optional<std::int64_t> number;
     std::optional<std::string> country; // English name
-    std::optional<std::string> thumb;   // image.data.thumb, on the squad's cards
+    std::optional<std::string> thumb; // image.data.thumb, on the squad's cards
     std::optional<std::string> positionEn, positionAr;
-    std::optional<std::string> photo;   // image.data.path, on the profile
-    std::optional<std::string> flag;    // country.data.image.data.thumb
+    std::optional<std::string> photo; // image.data.path, on the profile
+    std::optional<std::string> flag; // country.data.image.data.thumb
 };
 
-inline People makePlayer(const PlayerSpec& spec)
+inline People makePlayer(const PlayerSpec &spec)
 {
     People player;
     player.id = spec.id;
@@ -78,27 +81,28 @@ inline People makePlayer(const PlayerSpec& spec)
         CountryData country;
         country.en_name = spec.country;
         if (spec.flag)
-            country.image = Image{ImageData{.thumb = spec.flag}};
-        player.country = Country{country};
+            country.image = Image{ ImageData{ .thumb = spec.flag } };
+        player.country = Country{ country };
     }
     if (spec.thumb || spec.photo)
-        player.image = Image{ImageData{.path = spec.photo, .thumb = spec.thumb}};
+        player.image = Image{ ImageData{ .path = spec.photo, .thumb = spec.thumb } };
     if (spec.positionEn || spec.positionAr)
-        player.position = Position{PositionData{.ar_name = spec.positionAr, .en_name = spec.positionEn}};
+        player.position =
+                Position{ PositionData{ .ar_name = spec.positionAr, .en_name = spec.positionEn } };
     return player;
 }
 
 // The service's answer for a squad: {"data": [...]}.
-inline QByteArray squadJson(const std::vector<PlayerSpec>& specs)
+inline QByteArray squadJson(const std::vector<PlayerSpec> &specs)
 {
     std::vector<People> players;
-    for (const PlayerSpec& spec : specs)
+    for (const PlayerSpec &spec : specs)
         players.push_back(makePlayer(spec));
     return QByteArray::fromStdString(R"({"data":)" + JSONEncoder::encodeToString(players) + "}");
 }
 
 // The service's answer for a season's teams: {"data": [...]}.
-inline QByteArray teamsJson(const std::vector<TeamData>& teams)
+inline QByteArray teamsJson(const std::vector<TeamData> &teams)
 {
     return QByteArray::fromStdString(R"({"data":)" + JSONEncoder::encodeToString(teams) + "}");
 }
@@ -106,23 +110,29 @@ inline QByteArray teamsJson(const std::vector<TeamData>& teams)
 using Calls = std::vector<std::pair<QString, QString>>;
 
 // A host that writes down what the framework tells it.
-struct RecordingHost : SeasonTeamsViewControllerDelegate {
+struct RecordingHost : SeasonTeamsViewControllerDelegate
+{
     Calls calls;
-    void viewPosts(const QString& forPlayer) override { calls.emplace_back("viewPosts", forPlayer); }
-    void fololow(const QString& playerId) override { calls.emplace_back("fololow", playerId); }
+    void viewPosts(const QString &forPlayer) override
+    {
+        calls.emplace_back("viewPosts", forPlayer);
+    }
+    void fololow(const QString &playerId) override { calls.emplace_back("fololow", playerId); }
 };
 
 // Sets the preferred languages for one scope and takes them away again.
-class PreferredLanguage {
+class PreferredLanguage
+{
 public:
-    explicit PreferredLanguage(const QString& language)
+    explicit PreferredLanguage(const QString &language)
     {
-        UserDefaults::standard().set(UserDefaults::appleLanguagesKey, QStringList{language});
+        UserDefaults::standard().set(UserDefaults::appleLanguagesKey, QStringList{ language });
     }
     ~PreferredLanguage() { UserDefaults::standard().removeObject(UserDefaults::appleLanguagesKey); }
 };
 
-class SquadScreenHarness {
+class SquadScreenHarness
+{
 public:
     SquadScreenHarness() : service(screenService())
     {
@@ -134,7 +144,8 @@ public:
     ~SquadScreenHarness() { ProgressHUD::dismiss(); }
 
     // Hands the team over as a tap on it does, and pushes the screen.
-    std::shared_ptr<PlayerListViewController> open(const QString& teamId, std::optional<TeamData> team = {})
+    std::shared_ptr<PlayerListViewController> open(const QString &teamId,
+                                                   std::optional<TeamData> team = {})
     {
         auto screen = PlayerListViewController::viewController();
         screen->setCurrentTeamId(teamId);
@@ -142,14 +153,18 @@ public:
         navigation.pushViewController(screen, true);
         return screen;
     }
-    void answer(const QByteArray& body) { service.answer(squadPath, ScriptedAnswer::json(200, body)); }
+    void answer(const QByteArray &body)
+    {
+        service.answer(squadPath, ScriptedAnswer::json(200, body));
+    }
     // Waits until the screen has asked and the loading state has ended.
     bool waitUntilLoaded()
     {
-        return waitUntil([&] { return service.requestCount(squadPath) >= 1 && !ProgressHUD::isVisible(); });
+        return waitUntil(
+                [&] { return service.requestCount(squadPath) >= 1 && !ProgressHUD::isVisible(); });
     }
 
-    LoopbackService& service;
+    LoopbackService &service;
     NavigationController navigation;
 };
 

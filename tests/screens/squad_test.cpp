@@ -25,25 +25,38 @@ const QColor qatarRed(157, 6, 32), argentinaBlue(139, 211, 245), standardPink(23
 TEST(SquadGrouping, OneSectionPerPositionInScalarValueOrderKeepingTheAnswersOrder)
 {
     using Sections = std::vector<std::pair<QString, std::vector<std::string>>>;
-    const auto named = [](const char* id, std::optional<std::string> position) {
-        return makePlayer({.id = id, .positionEn = std::move(position)});
+    const auto named = [](const char *id, std::optional<std::string> position) {
+        return makePlayer({ .id = id, .positionEn = std::move(position) });
     };
-    const struct { const char* name; std::vector<People> players; Sections expected; } cases[] = {
-        {"answer order inside", {named("1", "B"), named("2", "A"), named("3", "B")}, {{"A", {"2"}}, {"B", {"1", "3"}}}},
-        {"empty key first", {named("1", "Defender"), named("2", std::nullopt), named("3", "")},
-         {{"", {"2", "3"}}, {"Defender", {"1"}}}},
-        {"case apart", {named("1", "x"), named("2", "X")}, {{"X", {"2"}}, {"x", {"1"}}}},
-        {"composed and decomposed", {named("1", "Lib\u00e9ro"), named("2", "Libe\u0301ro")},
-         {{QString::fromUtf8("Lib\u00e9ro"), {"1", "2"}}}},
-        {"beyond the basic plane last", {named("1", "\U0001d400"), named("2", "\uff21")},
-         {{QString::fromUtf8("\uff21"), {"2"}}, {QString::fromUtf8("\U0001d400"), {"1"}}}},
+    const struct
+    {
+        const char *name;
+        std::vector<People> players;
+        Sections expected;
+    } cases[] = {
+        { "answer order inside",
+          { named("1", "B"), named("2", "A"), named("3", "B") },
+          { { "A", { "2" } }, { "B", { "1", "3" } } } },
+        { "empty key first",
+          { named("1", "Defender"), named("2", std::nullopt), named("3", "") },
+          { { "", { "2", "3" } }, { "Defender", { "1" } } } },
+        { "case apart",
+          { named("1", "x"), named("2", "X") },
+          { { "X", { "2" } }, { "x", { "1" } } } },
+        { "composed and decomposed",
+          { named("1", "Lib\u00e9ro"), named("2", "Libe\u0301ro") },
+          { { QString::fromUtf8("Lib\u00e9ro"), { "1", "2" } } } },
+        { "beyond the basic plane last",
+          { named("1", "\U0001d400"), named("2", "\uff21") },
+          { { QString::fromUtf8("\uff21"), { "2" } },
+            { QString::fromUtf8("\U0001d400"), { "1" } } } },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const PositionGroups grouped = groupByPosition(c.players);
         Sections actual;
-        for (const QString& key : grouped.sortedKeys) {
+        for (const QString &key : grouped.sortedKeys) {
             actual.emplace_back(key, std::vector<std::string>{});
-            for (const People& p : grouped.groups.at(key))
+            for (const People &p : grouped.groups.at(key))
                 actual.back().second.push_back(p.id.value_or("?"));
         }
         EXPECT_EQ(actual, c.expected) << c.name;
@@ -53,26 +66,52 @@ TEST(SquadGrouping, OneSectionPerPositionInScalarValueOrderKeepingTheAnswersOrde
 TEST(SquadCard, ShowsNamesNumberAndColoursOfItsOwnPlayer)
 {
     const auto cell = fromNib<PlayerListCollectionViewCell>("PlayerListCollectionViewCell");
-    const struct {
-        const char* language;
+    const struct
+    {
+        const char *language;
         PlayerSpec player;
         std::optional<QString> first, last, number;
         QColor background, text;
     } cases[] = {
-        {"en-US", {.enName = "Lionel Andrés Messi", .arName = "ليونيل ميسي", .number = 10, .country = "Argentina "},
-         "Lionel", "MESSI", "10", argentinaBlue, Qt::black},
-        {"ar-QA", {.enName = "Akram Afif", .arName = "أكرم عفيف", .number = 0, .country = "Qatar"},
-         QString::fromUtf8("أكرم"), QString::fromUtf8("عفيف"), "0", qatarRed, Qt::white},
-        {"ar", {.enName = "Akram Afif", .number = 11, .country = "Argentina"}, std::nullopt, std::nullopt, "11",
-         standardPink, Qt::white},
-        {"en", {.enName = "Thomas Müßig", .country = "qatar"}, "Thomas", "MÜSSIG", std::nullopt, standardPink,
-         Qt::white},
+        { "en-US",
+          { .enName = "Lionel Andrés Messi",
+            .arName = "ليونيل ميسي",
+            .number = 10,
+            .country = "Argentina " },
+          "Lionel",
+          "MESSI",
+          "10",
+          argentinaBlue,
+          Qt::black },
+        { "ar-QA",
+          { .enName = "Akram Afif", .arName = "أكرم عفيف", .number = 0, .country = "Qatar" },
+          QString::fromUtf8("أكرم"),
+          QString::fromUtf8("عفيف"),
+          "0",
+          qatarRed,
+          Qt::white },
+        { "ar",
+          { .enName = "Akram Afif", .number = 11, .country = "Argentina" },
+          std::nullopt,
+          std::nullopt,
+          "11",
+          standardPink,
+          Qt::white },
+        { "en",
+          { .enName = "Thomas Müßig", .country = "qatar" },
+          "Thomas",
+          "MÜSSIG",
+          std::nullopt,
+          standardPink,
+          Qt::white },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         PreferredLanguage language(c.language);
         // A card that showed someone else first, black on blue with a number.
-        cell->configure(makePlayer({.enName = "Previous Player", .arName = "لاعب سابق", .number = 99,
-                                    .country = "Argentina "}));
+        cell->configure(makePlayer({ .enName = "Previous Player",
+                                     .arName = "لاعب سابق",
+                                     .number = 99,
+                                     .country = "Argentina " }));
         People player = makePlayer(c.player);
         player.shirt_number = 5; // the club's number is never the one shown
         cell->configure(player);
@@ -81,7 +120,7 @@ TEST(SquadCard, ShowsNamesNumberAndColoursOfItsOwnPlayer)
         EXPECT_EQ(cell->lastNameLabel()->optionalText(), c.last) << where;
         EXPECT_EQ(cell->shirtNoLabel()->optionalText(), c.number) << where;
         EXPECT_EQ(cell->containerView()->layerStyle().backgroundColor, c.background) << where;
-        for (const Label* text : {cell->nameLabel(), cell->lastNameLabel(), cell->shirtNoLabel()})
+        for (const Label *text : { cell->nameLabel(), cell->lastNameLabel(), cell->shirtNoLabel() })
             EXPECT_EQ(text->palette().color(text->foregroundRole()), c.text) << where;
     }
 }
@@ -89,11 +128,13 @@ TEST(SquadCard, ShowsNamesNumberAndColoursOfItsOwnPlayer)
 TEST(SquadCard, APlayerWithoutPhotoOrNumberShowsOnlyHisOwnCard)
 {
     const auto cell = fromNib<PlayerListCollectionViewCell>("PlayerListCollectionViewCell");
-    const QPixmap placeholder = HostImages::named(QStringLiteral("imageHorizontalPlaceHolderSmall"));
+    const QPixmap placeholder =
+            HostImages::named(QStringLiteral("imageHorizontalPlaceHolderSmall"));
     ASSERT_FALSE(placeholder.isNull());
-    cell->configure(makePlayer({.enName = "Akram Afif", .number = 11, .thumb = "http://127.0.0.1:9/a.png"}));
+    cell->configure(makePlayer(
+            { .enName = "Akram Afif", .number = 11, .thumb = "http://127.0.0.1:9/a.png" }));
     cell->playerPhoto()->setImage(QPixmap(4, 4)); // as if Afif's photo had arrived
-    cell->configure(makePlayer({.enName = "Lionel Messi"}));
+    cell->configure(makePlayer({ .enName = "Lionel Messi" }));
     EXPECT_EQ(cell->lastNameLabel()->optionalText(), "MESSI");
     EXPECT_EQ(cell->shirtNoLabel()->optionalText(), std::nullopt);
     EXPECT_EQ(cell->playerPhoto()->image().toImage(), placeholder.toImage());
@@ -102,17 +143,18 @@ TEST(SquadCard, APlayerWithoutPhotoOrNumberShowsOnlyHisOwnCard)
 TEST(SquadHeader, ShowsThePositionInTheLanguageInCapitalsOrNothing)
 {
     const auto header = fromNib<PositionHeaderView>("PositionHeaderView");
-    const PositionData keeper{.ar_name = "حارس مرمى", .en_name = "Goalkeeper"};
-    const struct {
-        const char* language;
+    const PositionData keeper{ .ar_name = "حارس مرمى", .en_name = "Goalkeeper" };
+    const struct
+    {
+        const char *language;
         std::optional<PositionData> position;
         std::optional<QString> shown;
     } cases[] = {
-        {"en-GB", keeper, "GOALKEEPER"},
-        {"ar-SA", keeper, QString::fromUtf8("حارس مرمى")},
-        {"en", std::nullopt, std::nullopt},
+        { "en-GB", keeper, "GOALKEEPER" },
+        { "ar-SA", keeper, QString::fromUtf8("حارس مرمى") },
+        { "en", std::nullopt, std::nullopt },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         PreferredLanguage language(c.language);
         header->configure(keeper); // a header reused from another section
         header->configure(c.position);
@@ -123,39 +165,46 @@ TEST(SquadHeader, ShowsThePositionInTheLanguageInCapitalsOrNothing)
 TEST(SquadScreen, ATappedTeamsSquadAsksForThatTeamsPlayers)
 {
     SquadScreenHarness harness;
-    harness.service.answer(teamsPath,
-        ScriptedAnswer::json(200, R"({"data":[{"id":"team-a","en_name":"A"},{"id":"team c/7","en_name":"Team C"}]})"));
+    harness.service.answer(
+            teamsPath,
+            ScriptedAnswer::json(
+                    200,
+                    R"({"data":[{"id":"team-a","en_name":"A"},{"id":"team c/7","en_name":"Team C"}]})"));
     harness.answer(R"({"data":[]})");
     auto host = std::make_shared<RecordingHost>();
     auto teams = SeasonTeamsViewController::viewController();
     teams->setDelegate(host);
     harness.navigation.setRootViewController(teams);
     ASSERT_TRUE(waitUntil([&] { return teams->teams().size() == 2 && !ProgressHUD::isVisible(); }));
-    CollectionView& grid = *teams->teamsCollectionView();
+    CollectionView &grid = *teams->teamsCollectionView();
     grid.layoutIfNeeded();
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.layoutFrames().itemFrame({0, 1})->center().toPoint());
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                      grid.layoutFrames().itemFrame({ 0, 1 })->center().toPoint());
 
-    auto squad = std::dynamic_pointer_cast<PlayerListViewController>(harness.navigation.topViewController());
+    auto squad = std::dynamic_pointer_cast<PlayerListViewController>(
+            harness.navigation.topViewController());
     ASSERT_NE(squad, nullptr);
     EXPECT_EQ(squad->delegate().lock(), host);
     ASSERT_TRUE(harness.waitUntilLoaded());
     ASSERT_EQ(harness.service.requestCount(squadPath), 1);
     EXPECT_EQ(harness.service.requests().back().target,
-        "/v1/team-players-in-current-season?id=team%20c%2F7&season_id=4jgw0ek6ajq3m5ya");
+              "/v1/team-players-in-current-season?id=team%20c%2F7&season_id=4jgw0ek6ajq3m5ya");
 }
 
 TEST(SquadScreen, AnEmptySquadOrAFailedLoadEndsLoadingInTheNoDataLabel)
 {
-    for (const ScriptedAnswer& answer : {ScriptedAnswer::json(200, R"({"data":[]})"),
-             ScriptedAnswer::json(200, R"({"data":[1,2]})"), ScriptedAnswer::json(500, R"({"message":"down"})"),
-             ScriptedAnswer::dropped()}) {
+    for (const ScriptedAnswer &answer :
+         { ScriptedAnswer::json(200, R"({"data":[]})"),
+           ScriptedAnswer::json(200, R"({"data":[1,2]})"),
+           ScriptedAnswer::json(500, R"({"message":"down"})"), ScriptedAnswer::dropped() }) {
         SquadScreenHarness harness;
         harness.service.answer(squadPath, answer);
         auto screen = harness.open("empty");
         EXPECT_TRUE(ProgressHUD::isVisible());
         ASSERT_TRUE(harness.waitUntilLoaded()) << answer.body.toStdString();
         EXPECT_FALSE(screen->noDataLabel()->isHidden());
-        EXPECT_EQ(screen->noDataLabel()->visibleLines(), QStringList{"No players to show"}); // whole, not cut
+        EXPECT_EQ(screen->noDataLabel()->visibleLines(),
+                  QStringList{ "No players to show" }); // whole, not cut
         EXPECT_TRUE(screen->playerListCollectionView()->isHidden());
     }
 }
@@ -172,13 +221,18 @@ TEST(SquadScreen, WithoutATeamIdNothingIsAskedAndNoOverlayShown)
 TEST(SquadScreen, TitlesTheTeamInTheLanguageInCapitals)
 {
     SquadScreenHarness harness;
-    const TeamData both{.ar_name = "الريان", .en_name = "Al-Rayyan sc"};
-    const struct { const char* language; std::optional<TeamData> team; QString title; } cases[] = {
-        {"en-US", both, "AL-RAYYAN SC"},
-        {"ar-QA", both, QString::fromUtf8("الريان")},
-        {"ar", TeamData{.en_name = "Al-Rayyan sc"}, ""},
+    const TeamData both{ .ar_name = "الريان", .en_name = "Al-Rayyan sc" };
+    const struct
+    {
+        const char *language;
+        std::optional<TeamData> team;
+        QString title;
+    } cases[] = {
+        { "en-US", both, "AL-RAYYAN SC" },
+        { "ar-QA", both, QString::fromUtf8("الريان") },
+        { "ar", TeamData{ .en_name = "Al-Rayyan sc" }, "" },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         PreferredLanguage preferred(c.language);
         EXPECT_EQ(harness.open("", c.team)->title(), c.title) << c.language;
         harness.navigation.popViewController(false);
@@ -189,12 +243,16 @@ TEST(SquadScreen, ATapOpensThatPlaceOfTheSortedSectionsWithTheHostsDelegate)
 {
     SquadScreenHarness harness;
     // In the answer's order; the sections are Defender, Goalkeeper, Midfielder.
-    const char* positions[] = {"Midfielder", "Goalkeeper", "Defender", "Goalkeeper", "Midfielder", "Defender",
-                               "Goalkeeper", "Defender", "Midfielder", "Goalkeeper"};
+    const char *positions[] = {
+        "Midfielder", "Goalkeeper", "Defender", "Goalkeeper", "Midfielder",
+        "Defender",   "Goalkeeper", "Defender", "Midfielder", "Goalkeeper"
+    };
     std::vector<PlayerSpec> players;
     for (int k = 0; k < 10; ++k)
-        players.push_back({.id = "player-" + std::to_string(k), .enName = "Player Number" + std::to_string(k),
-                           .number = k, .positionEn = positions[k]});
+        players.push_back({ .id = "player-" + std::to_string(k),
+                            .enName = "Player Number" + std::to_string(k),
+                            .number = k,
+                            .positionEn = positions[k] });
     harness.answer(squadJson(players));
     auto host = std::make_shared<RecordingHost>();
     auto screen = harness.open("navigation");
@@ -202,14 +260,15 @@ TEST(SquadScreen, ATapOpensThatPlaceOfTheSortedSectionsWithTheHostsDelegate)
     ASSERT_TRUE(harness.waitUntilLoaded());
 
     // Tapped as a finger would: the grid is scrolled to the card first.
-    CollectionView& grid = *screen->playerListCollectionView();
-    const auto frame = grid.layoutFrames().itemFrame({1, 2});
+    CollectionView &grid = *screen->playerListCollectionView();
+    const auto frame = grid.layoutFrames().itemFrame({ 1, 2 });
     ASSERT_TRUE(frame);
     grid.verticalScrollBar()->setValue(qRound(frame->top()) - 20);
     grid.layoutIfNeeded();
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
                       (frame->center() - QPointF(0, grid.verticalScrollBar()->value())).toPoint());
-    auto profile = std::dynamic_pointer_cast<PlayerProfileViewController>(harness.navigation.topViewController());
+    auto profile = std::dynamic_pointer_cast<PlayerProfileViewController>(
+            harness.navigation.topViewController());
     ASSERT_NE(profile, nullptr) << "no profile was pushed";
     EXPECT_EQ(profile->playerObject(), makePlayer(players[6])) << "the third goalkeeper";
     EXPECT_EQ(profile->delegate().lock(), host);
@@ -218,8 +277,10 @@ TEST(SquadScreen, ATapOpensThatPlaceOfTheSortedSectionsWithTheHostsDelegate)
 TEST(SquadScreen, AScreenLeftBeforeItsAnswerEndsTheOverlayAndIsThenReleased)
 {
     SquadScreenHarness harness;
-    harness.service.answer(squadPath,
-        ScriptedAnswer::json(200, squadJson({{.enName = "A B", .positionEn = "Defender"}})).after(200ms));
+    harness.service.answer(
+            squadPath,
+            ScriptedAnswer::json(200, squadJson({ { .enName = "A B", .positionEn = "Defender" } }))
+                    .after(200ms));
     auto screen = harness.open("late");
     const std::weak_ptr<PlayerListViewController> watched = screen;
     ASSERT_TRUE(waitUntil([&] { return harness.service.requestCount() == 1; }));
@@ -234,22 +295,25 @@ TEST(SquadScreen, AScreenLeftBeforeItsAnswerEndsTheOverlayAndIsThenReleased)
 TEST(SquadScreen, ScrollingShowsEverySectionsOwnNameAndEveryCardsOwnPlayer)
 {
     SquadScreenHarness harness;
-    const std::vector<std::optional<std::string>> positions{
-        std::nullopt, "Defender", "Forward", "Goalkeeper", "Midfielder", "Sweeper", "Wing-back", "Winger"};
+    const std::vector<std::optional<std::string>> positions{ std::nullopt, "Defender",   "Forward",
+                                                             "Goalkeeper", "Midfielder", "Sweeper",
+                                                             "Wing-back",  "Winger" };
     std::vector<PlayerSpec> players;
     for (int k = 0; k < 48; ++k)
-        players.push_back({.id = std::to_string(k), .enName = "First" + std::to_string(k) + " Last" + std::to_string(k),
-                           .number = k % 4 != 3 ? std::optional<std::int64_t>(k) : std::nullopt,
-                           .country = k % 2 ? "Qatar" : "Argentina ", .positionEn = positions[std::size_t(k) % 8]});
+        players.push_back({ .id = std::to_string(k),
+                            .enName = "First" + std::to_string(k) + " Last" + std::to_string(k),
+                            .number = k % 4 != 3 ? std::optional<std::int64_t>(k) : std::nullopt,
+                            .country = k % 2 ? "Qatar" : "Argentina ",
+                            .positionEn = positions[std::size_t(k) % 8] });
     harness.answer(squadJson(players));
     auto screen = harness.open("long");
     ASSERT_TRUE(harness.waitUntilLoaded());
-    CollectionView& grid = *screen->playerListCollectionView();
+    CollectionView &grid = *screen->playerListCollectionView();
     grid.layoutIfNeeded();
     ASSERT_EQ(grid.numberOfSections(), 8);
 
     // Fewer widgets than places seen: they were reused, else the test would show nothing.
-    std::set<const QWidget*> cells, headers;
+    std::set<const QWidget *> cells, headers;
     std::set<std::pair<int, int>> places;
     std::set<int> sections;
     const int bottom = grid.verticalScrollBar()->maximum();
@@ -257,25 +321,26 @@ TEST(SquadScreen, ScrollingShowsEverySectionsOwnNameAndEveryCardsOwnPlayer)
     for (int step = 0; step <= 2 * bottom; step += 97) {
         grid.verticalScrollBar()->setValue(step <= bottom ? step : 2 * bottom - step);
         grid.layoutIfNeeded();
-        for (const IndexPath& place : grid.indexPathsForVisibleItems()) {
+        for (const IndexPath &place : grid.indexPathsForVisibleItems()) {
             const int k = place.section + 8 * place.item; // player k sits in section k % 8
-            auto* cell = dynamic_cast<PlayerListCollectionViewCell*>(grid.cellForItem(place));
+            auto *cell = dynamic_cast<PlayerListCollectionViewCell *>(grid.cellForItem(place));
             ASSERT_NE(cell, nullptr);
             cells.insert(cell);
-            places.insert({place.section, place.item});
+            places.insert({ place.section, place.item });
             EXPECT_EQ(cell->lastNameLabel()->text(), "LAST" + QString::number(k));
             EXPECT_EQ(cell->shirtNoLabel()->optionalText(),
-                k % 4 != 3 ? std::optional<QString>(QString::number(k)) : std::nullopt);
+                      k % 4 != 3 ? std::optional<QString>(QString::number(k)) : std::nullopt);
         }
         for (int section = 0; section < 8; ++section) {
-            auto* header = dynamic_cast<PositionHeaderView*>(
-                grid.supplementaryView(CollectionView::elementKindSectionHeader(), {section, 0}));
+            auto *header = dynamic_cast<PositionHeaderView *>(grid.supplementaryView(
+                    CollectionView::elementKindSectionHeader(), { section, 0 }));
             if (!header || !header->isVisible())
                 continue;
             headers.insert(header);
             sections.insert(section);
-            const auto& name = positions[std::size_t(section)];
-            EXPECT_EQ(header->positionName()->text(), name ? QString::fromStdString(*name).toUpper() : QString());
+            const auto &name = positions[std::size_t(section)];
+            EXPECT_EQ(header->positionName()->text(),
+                      name ? QString::fromStdString(*name).toUpper() : QString());
         }
     }
     EXPECT_LT(cells.size(), places.size());
@@ -284,18 +349,21 @@ TEST(SquadScreen, ScrollingShowsEverySectionsOwnNameAndEveryCardsOwnPlayer)
 
 // Every shown view under `root` lies inside its parent and asks for no more width than it has,
 // and a shadow reaches no further than its blur.
-void expectEveryViewInsideItsFrame(const QWidget& root, const char* what)
+void expectEveryViewInsideItsFrame(const QWidget &root, const char *what)
 {
     EXPECT_LE(root.minimumSizeHint().width(), root.width()) << what;
-    for (const QWidget* view : root.findChildren<QWidget*>()) {
+    for (const QWidget *view : root.findChildren<QWidget *>()) {
         if (!view->isVisibleTo(&root))
             continue;
         EXPECT_TRUE(view->parentWidget()->rect().contains(view->geometry()))
-            << what << ": " << view->objectName().toStdString();
-        EXPECT_LE(view->minimumSizeHint().width(), view->width()) << what << ": " << view->objectName().toStdString();
-        if (const QGraphicsEffect* effect = view->graphicsEffect()) {
-            EXPECT_TRUE(QRectF(view->rect()).adjusted(-20, -20, 20, 20).contains(effect->boundingRect()))
                 << what << ": " << view->objectName().toStdString();
+        EXPECT_LE(view->minimumSizeHint().width(), view->width())
+                << what << ": " << view->objectName().toStdString();
+        if (const QGraphicsEffect *effect = view->graphicsEffect()) {
+            EXPECT_TRUE(QRectF(view->rect())
+                                .adjusted(-20, -20, 20, 20)
+                                .contains(effect->boundingRect()))
+                    << what << ": " << view->objectName().toStdString();
         }
     }
 }
@@ -308,44 +376,54 @@ TEST(SquadScreen, ATenMegabyteNameLeavesTheScreensUsableAndEveryViewInsideItsFra
     const std::string huge(10 << 20, 'W');
     const QChar ellipsis(0x2026);
     SquadScreenHarness harness;
-    harness.service.answer(teamsPath, ScriptedAnswer::json(200, teamsJson({{.en_name = huge}})));
+    harness.service.answer(teamsPath,
+                           ScriptedAnswer::json(200, teamsJson({ { .en_name = huge } })));
     auto teams = SeasonTeamsViewController::viewController();
     harness.navigation.setRootViewController(teams);
     ASSERT_TRUE(waitUntil([&] { return teams->teams().size() == 1 && !ProgressHUD::isVisible(); }));
-    CollectionView& teamGrid = *teams->teamsCollectionView();
+    CollectionView &teamGrid = *teams->teamsCollectionView();
     teamGrid.layoutIfNeeded();
-    auto* team = dynamic_cast<TeamCollectionViewCell*>(teamGrid.cellForItem({0, 0}));
+    auto *team = dynamic_cast<TeamCollectionViewCell *>(teamGrid.cellForItem({ 0, 0 }));
     ASSERT_NE(team, nullptr);
     EXPECT_EQ(harness.navigation.grab().size(), QSize(375, 812));
     EXPECT_TRUE(team->teamName()->visibleLines().last().endsWith(ellipsis));
-    EXPECT_NEAR(team->width(), teamGrid.layoutFrames().itemFrame({0, 0})->width(), 1);
+    EXPECT_NEAR(team->width(), teamGrid.layoutFrames().itemFrame({ 0, 0 })->width(), 1);
     expectEveryViewInsideItsFrame(*team, "team card");
 
-    harness.answer(squadJson({{.id = "huge", .enName = huge, .number = 1, .positionEn = huge},
-                              {.id = "next", .enName = "Ali Daei", .number = 9, .positionEn = huge}}));
-    auto squad = harness.open("huge", TeamData{.en_name = "Huge FC"});
+    harness.answer(
+            squadJson({ { .id = "huge", .enName = huge, .number = 1, .positionEn = huge },
+                        { .id = "next", .enName = "Ali Daei", .number = 9, .positionEn = huge } }));
+    auto squad = harness.open("huge", TeamData{ .en_name = "Huge FC" });
     ASSERT_TRUE(harness.waitUntilLoaded());
-    CollectionView& grid = *squad->playerListCollectionView();
+    CollectionView &grid = *squad->playerListCollectionView();
     grid.layoutIfNeeded();
-    EXPECT_EQ(harness.navigation.grab().size(), QSize(375, 812)); // paints every card and its shadow
-    auto* card = dynamic_cast<PlayerListCollectionViewCell*>(grid.cellForItem({0, 0}));
-    auto* header = grid.supplementaryView(CollectionView::elementKindSectionHeader(), {0, 0});
+    EXPECT_EQ(harness.navigation.grab().size(),
+              QSize(375, 812)); // paints every card and its shadow
+    auto *card = dynamic_cast<PlayerListCollectionViewCell *>(grid.cellForItem({ 0, 0 }));
+    auto *header = grid.supplementaryView(CollectionView::elementKindSectionHeader(), { 0, 0 });
     ASSERT_TRUE(card && header);
-    for (const Label* label : {card->nameLabel(), card->lastNameLabel(), static_cast<PositionHeaderView*>(header)->positionName()})
-        EXPECT_TRUE(label->visibleLines().last().endsWith(ellipsis)) << label->objectName().toStdString();
-    EXPECT_NEAR(card->width(), grid.layoutFrames().itemFrame({0, 0})->width(), 1);
+    for (const Label *label : { card->nameLabel(), card->lastNameLabel(),
+                                static_cast<PositionHeaderView *>(header)->positionName() })
+        EXPECT_TRUE(label->visibleLines().last().endsWith(ellipsis))
+                << label->objectName().toStdString();
+    EXPECT_NEAR(card->width(), grid.layoutFrames().itemFrame({ 0, 0 })->width(), 1);
     expectEveryViewInsideItsFrame(*card, "player card");
     expectEveryViewInsideItsFrame(*header, "position header");
     EXPECT_LE(harness.navigation.minimumSizeHint().width(), 375);
 
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.layoutFrames().itemFrame({0, 0})->center().toPoint());
-    auto profile = std::dynamic_pointer_cast<PlayerProfileViewController>(harness.navigation.topViewController());
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                      grid.layoutFrames().itemFrame({ 0, 0 })->center().toPoint());
+    auto profile = std::dynamic_pointer_cast<PlayerProfileViewController>(
+            harness.navigation.topViewController());
     ASSERT_NE(profile, nullptr) << "the card did not open the profile";
-    auto* profileHeader = dynamic_cast<PlayerProfileHeaderView*>(profile->playerProfileTableView()->tableHeaderView());
+    auto *profileHeader = dynamic_cast<PlayerProfileHeaderView *>(
+            profile->playerProfileTableView()->tableHeaderView());
     ASSERT_NE(profileHeader, nullptr);
     EXPECT_EQ(harness.navigation.grab().size(), QSize(375, 812));
-    for (const Label* label : {profileHeader->nameLabel(), profileHeader->lastNameLabel(), profileHeader->positionLabel()})
-        EXPECT_TRUE(label->visibleLines().last().endsWith(ellipsis)) << label->objectName().toStdString();
+    for (const Label *label : { profileHeader->nameLabel(), profileHeader->lastNameLabel(),
+                                profileHeader->positionLabel() })
+        EXPECT_TRUE(label->visibleLines().last().endsWith(ellipsis))
+                << label->objectName().toStdString();
     expectEveryViewInsideItsFrame(*profileHeader, "profile header");
     EXPECT_EQ(harness.navigation.width(), 375);
     EXPECT_LE(harness.navigation.minimumSizeHint().width(), 375);

@@ -26,12 +26,14 @@ QByteArray teamsAnswer(int count)
 {
     QByteArrayList items;
     for (int i = 0; i < count; ++i)
-        items << R"({"id":"t)" + QByteArray::number(i) + R"(","en_name":"Team )" + QByteArray::number(i) + R"("})";
+        items << R"({"id":"t)" + QByteArray::number(i) + R"(","en_name":"Team )"
+                        + QByteArray::number(i) + R"("})";
     return R"({"data":[)" + items.join(',') + "]}";
 }
 
 // The entry screen against the process's service, shown at 375 by 667 points.
-class EntryScreen : public ::testing::Test {
+class EntryScreen : public ::testing::Test
+{
 protected:
     void SetUp() override { service.clearRequests(); }
     void TearDown() override { ProgressHUD::dismiss(); }
@@ -42,7 +44,7 @@ protected:
         screen->view()->show();
         return screen;
     }
-    LoopbackService& service = screenService();
+    LoopbackService &service = screenService();
 };
 
 TEST_F(EntryScreen, TenTeamsFillFourRowsOfThreeAt375Points)
@@ -50,13 +52,17 @@ TEST_F(EntryScreen, TenTeamsFillFourRowsOfThreeAt375Points)
     service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(10)));
     auto screen = show();
     ASSERT_TRUE(waitUntil([&] { return screen->teams().size() == 10; }));
-    CollectionView& grid = *screen->teamsCollectionView();
+    CollectionView &grid = *screen->teamsCollectionView();
     grid.layoutIfNeeded();
     ASSERT_EQ(grid.width(), 375);
     const double row = 375.0 * 5 / 11;
-    const struct { int item; double x, y; } places[] = {{0, 5, 5}, {2, 255, 5}, {3, 5, row + 5}, {9, 5, 3 * row + 5}};
-    for (const auto& p : places) {
-        const auto frame = grid.layoutFrames().itemFrame({0, p.item});
+    const struct
+    {
+        int item;
+        double x, y;
+    } places[] = { { 0, 5, 5 }, { 2, 255, 5 }, { 3, 5, row + 5 }, { 9, 5, 3 * row + 5 } };
+    for (const auto &p : places) {
+        const auto frame = grid.layoutFrames().itemFrame({ 0, p.item });
         ASSERT_TRUE(frame) << p.item;
         EXPECT_NEAR(frame->x(), p.x, 1e-9) << p.item;
         EXPECT_NEAR(frame->y(), p.y, 1e-9) << p.item;
@@ -71,25 +77,27 @@ TEST_F(EntryScreen, TenThousandTeamsKeepOnlyTheCellsNearTheVisibleArea)
     const ConsoleCapture quiet; // the client prints the whole answer
     service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(10000)));
     auto screen = show();
-    ASSERT_TRUE(waitUntil([&] { return screen->teams().size() == 10000 && !ProgressHUD::isVisible(); }));
-    CollectionView& grid = *screen->teamsCollectionView();
+    ASSERT_TRUE(waitUntil(
+            [&] { return screen->teams().size() == 10000 && !ProgressHUD::isVisible(); }));
+    CollectionView &grid = *screen->teamsCollectionView();
     grid.layoutIfNeeded();
     // The 667 points shown and a quarter of them above and below, in rows of three.
     const double row = 375.0 * 5 / 11;
     const auto bound = 3 * (qsizetype(std::ceil(667 * 1.5 / row)) + 1);
-    QScrollBar* bar = grid.verticalScrollBar();
-    for (const int value : {0, bar->maximum() / 2, bar->maximum()}) {
+    QScrollBar *bar = grid.verticalScrollBar();
+    for (const int value : { 0, bar->maximum() / 2, bar->maximum() }) {
         bar->setValue(value);
         grid.layoutIfNeeded();
-        EXPECT_LE(grid.viewport()->findChildren<TeamCollectionViewCell*>().size(), bound) << "at " << value;
+        EXPECT_LE(grid.viewport()->findChildren<TeamCollectionViewCell *>().size(), bound)
+                << "at " << value;
         const auto visible = grid.indexPathsForVisibleItems();
         ASSERT_FALSE(visible.empty()) << "at " << value;
-        for (const IndexPath& place : visible) {
-            const auto* cell = static_cast<TeamCollectionViewCell*>(grid.cellForItem(place));
+        for (const IndexPath &place : visible) {
+            const auto *cell = static_cast<TeamCollectionViewCell *>(grid.cellForItem(place));
             EXPECT_EQ(cell->teamName()->text(), "TEAM " + QString::number(place.item));
         }
     }
-    EXPECT_EQ(grid.indexPathsForVisibleItems().back(), (IndexPath{0, 9999}));
+    EXPECT_EQ(grid.indexPathsForVisibleItems().back(), (IndexPath{ 0, 9999 }));
 }
 
 TEST_F(EntryScreen, TheOverlayShowsWhileLoadingAndGoesWithTheAnswer)
@@ -123,23 +131,28 @@ TEST_F(EntryScreen, OneRequestGoesOutTenMillisecondsAfterTheViewLoads)
 
 TEST_F(EntryScreen, AFailedLoadTakesTheOverlayDownAndKeepsTheGridEmpty)
 {
-    for (const ScriptedAnswer& failure : {ScriptedAnswer::text(500, "<html>down</html>"),
-                                          ScriptedAnswer::json(200, R"({"data":[{"id":7}]})"),
-                                          ScriptedAnswer::dropped()}) {
+    for (const ScriptedAnswer &failure :
+         { ScriptedAnswer::text(500, "<html>down</html>"),
+           ScriptedAnswer::json(200, R"({"data":[{"id":7}]})"), ScriptedAnswer::dropped() }) {
         service.clearRequests();
         service.answer(teamsPath, failure);
         auto screen = show();
-        ASSERT_TRUE(waitUntil([&] { return service.requestCount() > 0 && !ProgressHUD::isVisible(); }))
-            << failure.body.toStdString();
+        ASSERT_TRUE(waitUntil([&] {
+            return service.requestCount() > 0 && !ProgressHUD::isVisible();
+        })) << failure.body.toStdString();
         screen->teamsCollectionView()->layoutIfNeeded();
         EXPECT_EQ(screen->teamsCollectionView()->numberOfItemsInSection(0), 0);
     }
 }
 
 // Sets the application's layout direction for one scope.
-class ApplicationDirection {
+class ApplicationDirection
+{
 public:
-    explicit ApplicationDirection(Qt::LayoutDirection direction) { QGuiApplication::setLayoutDirection(direction); }
+    explicit ApplicationDirection(Qt::LayoutDirection direction)
+    {
+        QGuiApplication::setLayoutDirection(direction);
+    }
     ~ApplicationDirection() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
 };
 
@@ -148,81 +161,94 @@ public:
 // they keep the left.
 TEST(Grids, TheLeadingEdgeFollowsTheApplicationsLayoutDirection)
 {
-    using Open = std::function<CollectionView*(SquadScreenHarness&)>;
-    const Open teams = [](SquadScreenHarness& harness) {
+    using Open = std::function<CollectionView *(SquadScreenHarness &)>;
+    const Open teams = [](SquadScreenHarness &harness) {
         harness.service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(10)));
         auto screen = SeasonTeamsViewController::viewController();
         harness.navigation.setRootViewController(screen);
         return waitUntil([&] { return screen->teams().size() == 10 && !ProgressHUD::isVisible(); })
-            ? screen->teamsCollectionView() : nullptr;
+                ? screen->teamsCollectionView()
+                : nullptr;
     };
-    const Open squad = [](SquadScreenHarness& harness) {
+    const Open squad = [](SquadScreenHarness &harness) {
         // A Defender section of three cards and a Keeper section of one.
-        harness.answer(squadJson({{.enName = "A One", .positionEn = "Defender"},
-                                  {.enName = "B Two", .positionEn = "Keeper"},
-                                  {.enName = "C Three", .positionEn = "Defender"},
-                                  {.enName = "D Four", .positionEn = "Defender"}}));
+        harness.answer(squadJson({ { .enName = "A One", .positionEn = "Defender" },
+                                   { .enName = "B Two", .positionEn = "Keeper" },
+                                   { .enName = "C Three", .positionEn = "Defender" },
+                                   { .enName = "D Four", .positionEn = "Defender" } }));
         auto screen = harness.open("mirrored");
         return harness.waitUntilLoaded() ? screen->playerListCollectionView() : nullptr;
     };
-    const struct {
-        const char* grid;
+    const struct
+    {
+        const char *grid;
         Open open;
         IndexPath first, lone;
         Qt::LayoutDirection opened;
     } cases[] = {
-        {"teams", teams, {0, 0}, {0, 9}, Qt::LeftToRight},
-        {"teams", teams, {0, 0}, {0, 9}, Qt::RightToLeft},
-        {"squad", squad, {0, 0}, {0, 2}, Qt::LeftToRight},
-        {"squad", squad, {0, 0}, {1, 0}, Qt::RightToLeft},
+        { "teams", teams, { 0, 0 }, { 0, 9 }, Qt::LeftToRight },
+        { "teams", teams, { 0, 0 }, { 0, 9 }, Qt::RightToLeft },
+        { "squad", squad, { 0, 0 }, { 0, 2 }, Qt::LeftToRight },
+        { "squad", squad, { 0, 0 }, { 1, 0 }, Qt::RightToLeft },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         ApplicationDirection opened(c.opened);
         SquadScreenHarness harness;
-        CollectionView* grid = c.open(harness);
+        CollectionView *grid = c.open(harness);
         ASSERT_NE(grid, nullptr) << c.grid;
-        const Qt::LayoutDirection changed = c.opened == Qt::LeftToRight ? Qt::RightToLeft : Qt::LeftToRight;
-        for (const Qt::LayoutDirection direction : {c.opened, changed}) {
+        const Qt::LayoutDirection changed =
+                c.opened == Qt::LeftToRight ? Qt::RightToLeft : Qt::LeftToRight;
+        for (const Qt::LayoutDirection direction : { c.opened, changed }) {
             QGuiApplication::setLayoutDirection(direction);
             grid->layoutIfNeeded();
             const bool rtl = direction == Qt::RightToLeft;
-            for (const IndexPath& place : {c.first, c.lone}) {
-                const QWidget* cell = grid->cellForItem(place);
+            for (const IndexPath &place : { c.first, c.lone }) {
+                const QWidget *cell = grid->cellForItem(place);
                 ASSERT_NE(cell, nullptr) << c.grid << " " << place.section << "." << place.item;
                 const QRect at = cell->geometry();
-                const int leadingGap = rtl ? grid->viewport()->width() - (at.x() + at.width()) : at.x();
-                EXPECT_NEAR(leadingGap, 5, 1) << c.grid << (rtl ? " right to left " : " left to right ") << place.item;
+                const int leadingGap =
+                        rtl ? grid->viewport()->width() - (at.x() + at.width()) : at.x();
+                EXPECT_NEAR(leadingGap, 5, 1)
+                        << c.grid << (rtl ? " right to left " : " left to right ") << place.item;
                 EXPECT_EQ(grid->indexPathForItemAt(at.center()), place) << c.grid;
             }
         }
     }
 }
 
-TeamData team(std::optional<std::string> ar, std::optional<std::string> en, std::optional<QString> logo = {})
+TeamData team(std::optional<std::string> ar, std::optional<std::string> en,
+              std::optional<QString> logo = {})
 {
-    TeamData result{.ar_name = std::move(ar), .en_name = std::move(en)};
+    TeamData result{ .ar_name = std::move(ar), .en_name = std::move(en) };
     if (logo)
-        result.image = Image{ImageData{.thumb = logo->toStdString()}};
+        result.image = Image{ ImageData{ .thumb = logo->toStdString() } };
     return result;
 }
 
-class TeamCell : public ::testing::Test {
+class TeamCell : public ::testing::Test
+{
 protected:
-    std::unique_ptr<TeamCollectionViewCell> cell = fromNib<TeamCollectionViewCell>("TeamCollectionViewCell");
+    std::unique_ptr<TeamCollectionViewCell> cell =
+            fromNib<TeamCollectionViewCell>("TeamCollectionViewCell");
     LoopbackService service;
 };
 
 TEST_F(TeamCell, TheNameFollowsTheLanguageInCapitalsWithoutFallback)
 {
-    const struct { QString language; TeamData team; std::optional<QString> shown; } cases[] = {
-        {"ar-SA", team("الأسود الحمر", "Red Lions"), QString::fromUtf8("الأسود الحمر")},
-        {"en", team("الأسود الحمر", "Red Lions"), "RED LIONS"},
-        {"arz", team("الأسود الحمر", "Red Lions"), "RED LIONS"},
-        {"AR", team("الأسود الحمر", "Red Lions"), "RED LIONS"},
-        {"en-GB", team(std::nullopt, "Straße Eleven"), "STRASSE ELEVEN"},
-        {"en", team("الأسود الحمر", std::nullopt), std::nullopt},
+    const struct
+    {
+        QString language;
+        TeamData team;
+        std::optional<QString> shown;
+    } cases[] = {
+        { "ar-SA", team("الأسود الحمر", "Red Lions"), QString::fromUtf8("الأسود الحمر") },
+        { "en", team("الأسود الحمر", "Red Lions"), "RED LIONS" },
+        { "arz", team("الأسود الحمر", "Red Lions"), "RED LIONS" },
+        { "AR", team("الأسود الحمر", "Red Lions"), "RED LIONS" },
+        { "en-GB", team(std::nullopt, "Straße Eleven"), "STRASSE ELEVEN" },
+        { "en", team("الأسود الحمر", std::nullopt), std::nullopt },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         PreferredLanguage language(c.language);
         cell->configure(c.team);
         EXPECT_EQ(cell->teamName()->optionalText(), c.shown) << c.language.toStdString();
@@ -253,12 +279,13 @@ TEST_F(TeamCell, FiftyCellsWithOneLogoSendOneRequest)
 {
     service.answer("/shared-logo.png", pngAnswer(Qt::red).after(50ms));
     std::vector<std::unique_ptr<TeamCollectionViewCell>> cells(50);
-    for (auto& each : cells) {
+    for (auto &each : cells) {
         each = fromNib<TeamCollectionViewCell>("TeamCollectionViewCell");
         each->configure(team("أ", "Team", service.url("shared-logo.png")));
     }
     ASSERT_TRUE(waitUntil([&] {
-        return std::ranges::all_of(cells, [](const auto& c) { return shownColor(*c->teamIcon()) == QColor(Qt::red); });
+        return std::ranges::all_of(
+                cells, [](const auto &c) { return shownColor(*c->teamIcon()) == QColor(Qt::red); });
     }));
     EXPECT_EQ(service.requestCount("/shared-logo.png"), 1);
 }
@@ -267,14 +294,18 @@ TEST(TeamsHexagonPath, ASquareOf100WithCorners10IsPlacedAgainstTheTopLeft)
 {
     const PolygonPath path = polygonPath(6, QRectF(0, 0, 100, 100), 5, 10, std::numbers::pi / 2);
     ASSERT_EQ(path.corners.size(), 6u);
-    const struct { const char* what; QPointF actual, expected; } points[] = {
-        {"start", path.start, {37.141, 97.5}},
-        {"first side's end", path.corners[0].start, {11.160, 82.5}},
-        {"first control point", path.corners[0].tip, {2.5, 77.5}},
-        {"closes on its start", path.corners.back().end, path.start},
-        {"bounds' size", QPointF(path.bounds().width(), path.bounds().height()), {86.603, 100}},
+    const struct
+    {
+        const char *what;
+        QPointF actual, expected;
+    } points[] = {
+        { "start", path.start, { 37.141, 97.5 } },
+        { "first side's end", path.corners[0].start, { 11.160, 82.5 } },
+        { "first control point", path.corners[0].tip, { 2.5, 77.5 } },
+        { "closes on its start", path.corners.back().end, path.start },
+        { "bounds' size", QPointF(path.bounds().width(), path.bounds().height()), { 86.603, 100 } },
     };
-    for (const auto& p : points) {
+    for (const auto &p : points) {
         EXPECT_NEAR(p.actual.x(), p.expected.x(), 0.001) << p.what;
         EXPECT_NEAR(p.actual.y(), p.expected.y(), 0.001) << p.what;
     }
@@ -283,7 +314,7 @@ TEST(TeamsHexagonPath, ASquareOf100WithCorners10IsPlacedAgainstTheTopLeft)
 TEST(TeamsScoreboardBanner, ANibBuildsItByClassNameWithItsAttributes)
 {
     std::unique_ptr<QWidget> root(Nib(QStringLiteral("TeamsBannerProbe")).instantiate());
-    auto* banner = root->findChild<ScoreboardBanner*>(QStringLiteral("banner"));
+    auto *banner = root->findChild<ScoreboardBanner *>(QStringLiteral("banner"));
     ASSERT_NE(banner, nullptr);
     EXPECT_EQ(banner->geometry(), QRect(10, 10, 180, 40));
     EXPECT_EQ(banner->layerStyle().cornerRadius, 6);

@@ -7,17 +7,18 @@
 namespace lanterncrest::test {
 
 // Collects what Console prints while it lives, then restores the previous sink.
-class ConsoleCapture {
+class ConsoleCapture
+{
 public:
     ConsoleCapture()
-        : m_previous(Console::setSink([this](const QString& line) { m_lines.append(line); }))
+        : m_previous(Console::setSink([this](const QString &line) { m_lines.append(line); }))
     {
     }
     ~ConsoleCapture() { Console::setSink(std::move(m_previous)); }
-    ConsoleCapture(const ConsoleCapture&) = delete;
-    ConsoleCapture& operator=(const ConsoleCapture&) = delete;
+    ConsoleCapture(const ConsoleCapture &) = delete;
+    ConsoleCapture &operator=(const ConsoleCapture &) = delete;
 
-    const QStringList& lines() const { return m_lines; }
+    const QStringList &lines() const { return m_lines; }
 
 private:
     QStringList m_lines;

@@ -14,27 +14,42 @@ namespace {
 QByteArray reasonPhrase(int status)
 {
     switch (status) {
-    case 200: return "OK";
-    case 201: return "Created";
-    case 204: return "No Content";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 307: return "Temporary Redirect";
-    case 308: return "Permanent Redirect";
-    case 400: return "Bad Request";
-    case 401: return "Unauthorized";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 500: return "Internal Server Error";
-    case 502: return "Bad Gateway";
-    case 503: return "Service Unavailable";
-    default: return "Status";
+    case 200:
+        return "OK";
+    case 201:
+        return "Created";
+    case 204:
+        return "No Content";
+    case 301:
+        return "Moved Permanently";
+    case 302:
+        return "Found";
+    case 307:
+        return "Temporary Redirect";
+    case 308:
+        return "Permanent Redirect";
+    case 400:
+        return "Bad Request";
+    case 401:
+        return "Unauthorized";
+    case 403:
+        return "Forbidden";
+    case 404:
+        return "Not Found";
+    case 500:
+        return "Internal Server Error";
+    case 502:
+        return "Bad Gateway";
+    case 503:
+        return "Service Unavailable";
+    default:
+        return "Status";
     }
 }
 
-bool namesHeader(const HeaderList& headers, const QByteArray& name)
+bool namesHeader(const HeaderList &headers, const QByteArray &name)
 {
-    for (const auto& [key, value] : headers)
+    for (const auto &[key, value] : headers)
         if (key.compare(name, Qt::CaseInsensitive) == 0)
             return true;
     return false;
@@ -42,7 +57,7 @@ bool namesHeader(const HeaderList& headers, const QByteArray& name)
 
 // Parses one complete request from the front of `buffer`, removing its bytes; absent
 // while the buffer does not yet hold a whole request.
-std::optional<RecordedRequest> takeRequest(QByteArray& buffer)
+std::optional<RecordedRequest> takeRequest(QByteArray &buffer)
 {
     const qsizetype headEnd = buffer.indexOf("\r\n\r\n");
     if (headEnd < 0)
@@ -72,7 +87,7 @@ std::optional<RecordedRequest> takeRequest(QByteArray& buffer)
         const QByteArray name = line.left(colon);
         if (name.compare("Content-Length", Qt::CaseInsensitive) == 0)
             contentLength = value.trimmed().toLongLong();
-        request.headers.append({name, value});
+        request.headers.append({ name, value });
     }
     const qsizetype bodyStart = headEnd + 4;
     if (buffer.size() - bodyStart < contentLength)
@@ -83,16 +98,17 @@ std::optional<RecordedRequest> takeRequest(QByteArray& buffer)
 }
 
 // Writes `body` one byte per `interval`, until it is all out or the connection has gone.
-void trickle(QTcpSocket* socket, const QByteArray& body, std::chrono::milliseconds interval)
+void trickle(QTcpSocket *socket, const QByteArray &body, std::chrono::milliseconds interval)
 {
-    auto* timer = new QTimer(socket);
-    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent = qsizetype(0)]() mutable {
-        if (sent == body.size() || socket->state() != QAbstractSocket::ConnectedState) {
-            timer->deleteLater();
-            return;
-        }
-        socket->write(body.mid(sent++, 1));
-    });
+    auto *timer = new QTimer(socket);
+    QObject::connect(
+            timer, &QTimer::timeout, socket, [socket, timer, body, sent = qsizetype(0)]() mutable {
+                if (sent == body.size() || socket->state() != QAbstractSocket::ConnectedState) {
+                    timer->deleteLater();
+                    return;
+                }
+                socket->write(body.mid(sent++, 1));
+            });
     timer->start(interval);
 }
 
@@ -100,12 +116,14 @@ void trickle(QTcpSocket* socket, const QByteArray& body, std::chrono::millisecon
 
 ScriptedAnswer ScriptedAnswer::json(int status, QByteArray body)
 {
-    return ScriptedAnswer{status, {{"Content-Type", "application/json"}}, std::move(body)};
+    return ScriptedAnswer{ status, { { "Content-Type", "application/json" } }, std::move(body) };
 }
 
 ScriptedAnswer ScriptedAnswer::text(int status, QByteArray body)
 {
-    return ScriptedAnswer{status, {{"Content-Type", "text/plain; charset=utf-8"}}, std::move(body)};
+    return ScriptedAnswer{ status,
+                           { { "Content-Type", "text/plain; charset=utf-8" } },
+                           std::move(body) };
 }
 
 ScriptedAnswer ScriptedAnswer::truncated(int status, QByteArray body, qsizetype bodyBytesSent)
@@ -130,14 +148,15 @@ ScriptedAnswer ScriptedAnswer::silent()
     return answer;
 }
 
-ScriptedAnswer ScriptedAnswer::brokenGzip(int status, const QByteArray& content)
+ScriptedAnswer ScriptedAnswer::brokenGzip(int status, const QByteArray &content)
 {
     // A gzip header, then `content` in stored (uncompressed) deflate blocks, none of them the last.
     QByteArray body("\x1f\x8b\x08\0\0\0\0\0\0\xff", 10);
     for (qsizetype at = 0; at < content.size(); at += 0xFFFF) {
         const QByteArray block = content.mid(at, 0xFFFF);
         const auto length = quint16(block.size());
-        const char header[] = {0, char(length & 0xFF), char(length >> 8), char(~length & 0xFF), char((~length >> 8) & 0xFF)};
+        const char header[] = { 0, char(length & 0xFF), char(length >> 8), char(~length & 0xFF),
+                                char((~length >> 8) & 0xFF) };
         body += QByteArray(header, sizeof header) + block;
     }
     ScriptedAnswer answer = json(status, body).withHeader("Content-Encoding", "gzip");
@@ -154,7 +173,7 @@ ScriptedAnswer ScriptedAnswer::after(std::chrono::milliseconds wait) &&
 
 ScriptedAnswer ScriptedAnswer::withHeader(QByteArray name, QByteArray value) &&
 {
-    headers.append({std::move(name), std::move(value)});
+    headers.append({ std::move(name), std::move(value) });
     return std::move(*this);
 }
 
@@ -164,26 +183,26 @@ ScriptedAnswer ScriptedAnswer::trickled(std::chrono::milliseconds perByte) &&
     return std::move(*this);
 }
 
-std::optional<QByteArray> RecordedRequest::header(const QByteArray& name) const
+std::optional<QByteArray> RecordedRequest::header(const QByteArray &name) const
 {
-    for (const auto& [key, value] : headers)
+    for (const auto &[key, value] : headers)
         if (key.compare(name, Qt::CaseInsensitive) == 0)
             return value;
     return std::nullopt;
 }
 
-int RecordedRequest::headerCount(const QByteArray& name) const
+int RecordedRequest::headerCount(const QByteArray &name) const
 {
     int count = 0;
-    for (const auto& [key, value] : headers)
+    for (const auto &[key, value] : headers)
         if (key.compare(name, Qt::CaseInsensitive) == 0)
             ++count;
     return count;
 }
 
-LoopbackService::LoopbackService(QObject* parent)
-    : QObject(parent)
-    , m_fallback(ScriptedAnswer::text(404, {}))
+LoopbackService::LoopbackService(QObject *parent)
+    : QObject(parent),
+      m_fallback(ScriptedAnswer::text(404, {}))
 {
     connect(&m_server, &QTcpServer::newConnection, this, &LoopbackService::onNewConnection);
     m_server.listen(QHostAddress::LocalHost, 0);
@@ -205,17 +224,17 @@ quint16 LoopbackService::port() const
     return m_port;
 }
 
-QString LoopbackService::url(const QString& relative) const
+QString LoopbackService::url(const QString &relative) const
 {
     return QStringLiteral("http://127.0.0.1:%1/").arg(port()) + relative;
 }
 
-void LoopbackService::answer(const QByteArray& path, ScriptedAnswer answer)
+void LoopbackService::answer(const QByteArray &path, ScriptedAnswer answer)
 {
     m_fixed[path] = std::move(answer);
 }
 
-void LoopbackService::enqueue(const QByteArray& path, ScriptedAnswer answer)
+void LoopbackService::enqueue(const QByteArray &path, ScriptedAnswer answer)
 {
     m_queued[path].push_back(std::move(answer));
 }
@@ -230,10 +249,10 @@ void LoopbackService::setFallback(ScriptedAnswer answer)
     m_fallback = std::move(answer);
 }
 
-int LoopbackService::requestCount(const QByteArray& path) const
+int LoopbackService::requestCount(const QByteArray &path) const
 {
     int count = 0;
-    for (const RecordedRequest& request : m_requests)
+    for (const RecordedRequest &request : m_requests)
         if (request.path == path)
             ++count;
     return count;
@@ -257,7 +276,7 @@ void LoopbackService::close()
 {
     m_server.close();
     const auto buffers = std::exchange(m_buffers, {});
-    for (const auto& [socket, unused] : buffers) {
+    for (const auto &[socket, unused] : buffers) {
         socket->disconnect(this);
         socket->abort();
         socket->deleteLater();
@@ -266,7 +285,7 @@ void LoopbackService::close()
 
 void LoopbackService::onNewConnection()
 {
-    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
         ++m_connections;
         m_buffers[socket];
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
@@ -277,7 +296,7 @@ void LoopbackService::onNewConnection()
     }
 }
 
-void LoopbackService::onReadyRead(QTcpSocket* socket)
+void LoopbackService::onReadyRead(QTcpSocket *socket)
 {
     auto found = m_buffers.find(socket);
     if (found == m_buffers.end())
@@ -289,7 +308,8 @@ void LoopbackService::onReadyRead(QTcpSocket* socket)
         ScriptedAnswer chosen = choose(m_requests.back());
         emit requestReceived(index);
         if (chosen.delay.count() > 0)
-            QTimer::singleShot(chosen.delay, socket, [this, socket, chosen] { send(socket, chosen); });
+            QTimer::singleShot(chosen.delay, socket,
+                               [this, socket, chosen] { send(socket, chosen); });
         else
             send(socket, chosen);
         // The socket may have been closed by the answer just sent.
@@ -299,9 +319,10 @@ void LoopbackService::onReadyRead(QTcpSocket* socket)
     }
 }
 
-ScriptedAnswer LoopbackService::choose(const RecordedRequest& request)
+ScriptedAnswer LoopbackService::choose(const RecordedRequest &request)
 {
-    if (auto queued = m_queued.find(request.path); queued != m_queued.end() && !queued->second.empty()) {
+    if (auto queued = m_queued.find(request.path);
+        queued != m_queued.end() && !queued->second.empty()) {
         ScriptedAnswer next = std::move(queued->second.front());
         queued->second.pop_front();
         return next;
@@ -314,7 +335,7 @@ ScriptedAnswer LoopbackService::choose(const RecordedRequest& request)
     return m_fallback;
 }
 
-void LoopbackService::send(QTcpSocket* socket, const ScriptedAnswer& answer)
+void LoopbackService::send(QTcpSocket *socket, const ScriptedAnswer &answer)
 {
     using Ending = ScriptedAnswer::Ending;
     if (answer.ending == Ending::NeverAnswer)
@@ -323,11 +344,14 @@ void LoopbackService::send(QTcpSocket* socket, const ScriptedAnswer& answer)
         socket->disconnectFromHost();
         return;
     }
-    QByteArray bytes = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reasonPhrase(answer.status) + "\r\n";
-    for (const auto& [name, value] : answer.headers)
+    QByteArray bytes = "HTTP/1.1 " + QByteArray::number(answer.status) + ' '
+            + reasonPhrase(answer.status) + "\r\n";
+    for (const auto &[name, value] : answer.headers)
         bytes += name + ": " + value + "\r\n";
-    if (!namesHeader(answer.headers, "Content-Length") && !namesHeader(answer.headers, "Transfer-Encoding"))
-        bytes += "Content-Length: " + QByteArray::number(answer.body.size() + answer.tail.size()) + "\r\n";
+    if (!namesHeader(answer.headers, "Content-Length")
+        && !namesHeader(answer.headers, "Transfer-Encoding"))
+        bytes += "Content-Length: " + QByteArray::number(answer.body.size() + answer.tail.size())
+                + "\r\n";
     bytes += "\r\n";
     if (answer.ending == Ending::TruncatedBody) {
         bytes += answer.body.left(answer.bodyBytesSent);
@@ -343,10 +367,11 @@ void LoopbackService::send(QTcpSocket* socket, const ScriptedAnswer& answer)
     bytes += answer.body;
     socket->write(bytes);
     if (!answer.tail.isEmpty())
-        QTimer::singleShot(answer.tailDelay, socket, [socket, tail = answer.tail] { socket->write(tail); });
+        QTimer::singleShot(answer.tailDelay, socket,
+                           [socket, tail = answer.tail] { socket->write(tail); });
 }
 
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout)
 {
     if (condition())
         return true;

@@ -43,24 +43,25 @@ namespace lanterncrest::test {
 using HeaderList = QList<std::pair<QByteArray, QByteArray>>;
 
 // One answer, as bytes on the wire.
-struct ScriptedAnswer {
+struct ScriptedAnswer
+{
     enum class Ending {
-        Complete,           // status line, headers and the whole body
-        TruncatedBody,      // headers announce the whole body, only bodyBytesSent go out, then close
+        Complete, // status line, headers and the whole body
+        TruncatedBody, // headers announce the whole body, only bodyBytesSent go out, then close
         CloseWithoutAnswer, // the connection closes before any byte of an answer
-        NeverAnswer,        // nothing is ever sent; the connection stays open
+        NeverAnswer, // nothing is ever sent; the connection stays open
     };
 
     int status = 200;
-    HeaderList headers;          // sent as given, after the status line
+    HeaderList headers; // sent as given, after the status line
     QByteArray body;
-    std::chrono::milliseconds delay{0}; // waited before anything is sent (or the close)
+    std::chrono::milliseconds delay{ 0 }; // waited before anything is sent (or the close)
     Ending ending = Ending::Complete;
     qsizetype bodyBytesSent = 0; // for TruncatedBody
-    std::chrono::milliseconds byteInterval{0}; // for Complete: when set, the body trickles out
-                                               // one byte per interval after the headers
-    QByteArray tail{};                  // for Complete: more body bytes, sent after tailDelay
-    std::chrono::milliseconds tailDelay{0};
+    std::chrono::milliseconds byteInterval{ 0 }; // for Complete: when set, the body trickles out
+                                                 // one byte per interval after the headers
+    QByteArray tail{}; // for Complete: more body bytes, sent after tailDelay
+    std::chrono::milliseconds tailDelay{ 0 };
     // Content-Length is added unless `headers` names it or Transfer-Encoding (then the
     // body must be given in that encoding).
 
@@ -71,7 +72,7 @@ struct ScriptedAnswer {
     static ScriptedAnswer silent();
     // "Content-Encoding: gzip" whose body inflates to `content`, then, a moment later, goes on
     // with bytes that are no deflate data at all.
-    static ScriptedAnswer brokenGzip(int status, const QByteArray& content);
+    static ScriptedAnswer brokenGzip(int status, const QByteArray &content);
     // Fluent modifiers for the common extras.
     ScriptedAnswer after(std::chrono::milliseconds wait) &&;
     ScriptedAnswer withHeader(QByteArray name, QByteArray value) &&;
@@ -79,43 +80,45 @@ struct ScriptedAnswer {
 };
 
 // One request as received.
-struct RecordedRequest {
+struct RecordedRequest
+{
     QByteArray method;
-    QByteArray target;  // the raw request target of the request line ("/v1/x?id=a%26b")
-    QByteArray path;    // target up to its first "?"
-    QByteArray query;   // target after its first "?" (raw), empty when there is none
+    QByteArray target; // the raw request target of the request line ("/v1/x?id=a%26b")
+    QByteArray path; // target up to its first "?"
+    QByteArray query; // target after its first "?" (raw), empty when there is none
     HeaderList headers; // names as sent; values as sent after the colon and its leading blanks
                         // (trailing blanks are kept: "Bearer " stays "Bearer ")
     QByteArray body;
 
     // The first value of the header `name` (case-insensitive), absent when not sent.
-    std::optional<QByteArray> header(const QByteArray& name) const;
+    std::optional<QByteArray> header(const QByteArray &name) const;
     // How many times the header `name` was sent.
-    int headerCount(const QByteArray& name) const;
+    int headerCount(const QByteArray &name) const;
 };
 
-class LoopbackService : public QObject {
+class LoopbackService : public QObject
+{
     Q_OBJECT
 public:
-    using Responder = std::function<std::optional<ScriptedAnswer>(const RecordedRequest&)>;
+    using Responder = std::function<std::optional<ScriptedAnswer>(const RecordedRequest &)>;
 
     // Starts listening at once on 127.0.0.1 with a port chosen by the system.
-    explicit LoopbackService(QObject* parent = nullptr);
+    explicit LoopbackService(QObject *parent = nullptr);
     ~LoopbackService() override;
 
     bool isListening() const;
     quint16 port() const;
     // "http://127.0.0.1:PORT/" (with the trailing slash) followed by `relative`.
-    QString url(const QString& relative = {}) const;
+    QString url(const QString &relative = {}) const;
 
-    void answer(const QByteArray& path, ScriptedAnswer answer);
-    void enqueue(const QByteArray& path, ScriptedAnswer answer);
+    void answer(const QByteArray &path, ScriptedAnswer answer);
+    void enqueue(const QByteArray &path, ScriptedAnswer answer);
     void setResponder(Responder responder);
     void setFallback(ScriptedAnswer answer);
 
-    const std::vector<RecordedRequest>& requests() const { return m_requests; }
+    const std::vector<RecordedRequest> &requests() const { return m_requests; }
     int requestCount() const { return int(m_requests.size()); }
-    int requestCount(const QByteArray& path) const;
+    int requestCount(const QByteArray &path) const;
     // How many connections were accepted so far.
     int connectionCount() const { return m_connections; }
     // Forgets the recorded requests (scripts stay).
@@ -134,9 +137,9 @@ signals:
 
 private:
     void onNewConnection();
-    void onReadyRead(QTcpSocket* socket);
-    ScriptedAnswer choose(const RecordedRequest& request);
-    void send(QTcpSocket* socket, const ScriptedAnswer& answer);
+    void onReadyRead(QTcpSocket *socket);
+    ScriptedAnswer choose(const RecordedRequest &request);
+    void send(QTcpSocket *socket, const ScriptedAnswer &answer);
 
     QTcpServer m_server;
     std::map<QByteArray, std::deque<ScriptedAnswer>> m_queued;
@@ -144,13 +147,13 @@ private:
     Responder m_responder;
     ScriptedAnswer m_fallback;
     std::vector<RecordedRequest> m_requests;
-    std::map<QTcpSocket*, QByteArray> m_buffers;
+    std::map<QTcpSocket *, QByteArray> m_buffers;
     int m_connections = 0;
     quint16 m_port = 0;
 };
 
 // Runs the event loop until `condition` holds or `timeout` passes; true when it held.
-bool waitUntil(const std::function<bool()>& condition,
+bool waitUntil(const std::function<bool()> &condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 // Runs the event loop for `duration` (to show that something does NOT happen).

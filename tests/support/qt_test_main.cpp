@@ -6,7 +6,7 @@
 
 // Every Qt test process runs offscreen with its own HOME, so user defaults, Documents and
 // caches start empty and never touch the developer's own.
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -7,10 +7,10 @@
 
 namespace lanterncrest::test {
 
-LoopbackService& screenService()
+LoopbackService &screenService()
 {
-    static LoopbackService* service = [] {
-        auto* started = new LoopbackService(QCoreApplication::instance());
+    static LoopbackService *service = [] {
+        auto *started = new LoopbackService(QCoreApplication::instance());
         qputenv(ApiConfiguration::baseUrlVariable, started->url().toUtf8());
         return started;
     }();

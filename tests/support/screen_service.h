@@ -9,6 +9,6 @@ namespace lanterncrest::test {
 // this service: the first call starts it and points LANTERNCREST_API_BASE_URL at it, and must
 // come before anything reads the base URL. It lives as long as the QApplication. Tests script
 // their own paths or team ids and call clearRequests() when they count requests.
-LoopbackService& screenService();
+LoopbackService &screenService();
 
 } // namespace lanterncrest::test

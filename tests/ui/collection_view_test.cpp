@@ -17,30 +17,36 @@ using namespace lanterncrest;
 
 namespace {
 
-class LabelCell : public CollectionViewCell {
+class LabelCell : public CollectionViewCell
+{
 public:
-    LabelCell() : label(new QLabel(this)) {}
-    QLabel* label;
+    LabelCell() : label(new QLabel(this)) { }
+    QLabel *label;
 };
 
 // One section of numbered items; each cell shows its item's number after a prefix.
-class NumberedItems : public CollectionViewDataSource, public CollectionViewDelegate {
+class NumberedItems : public CollectionViewDataSource, public CollectionViewDelegate
+{
 public:
-    int numberOfItemsInSection(CollectionView&, int) override { return count; }
-    CollectionViewCell* cellForItemAt(CollectionView& view, const IndexPath& indexPath) override
+    int numberOfItemsInSection(CollectionView &, int) override { return count; }
+    CollectionViewCell *cellForItemAt(CollectionView &view, const IndexPath &indexPath) override
     {
-        auto* cell = static_cast<LabelCell*>(view.dequeueReusableCell("LabelCell", indexPath));
+        auto *cell = static_cast<LabelCell *>(view.dequeueReusableCell("LabelCell", indexPath));
         cell->label->setText(prefix + QString::number(indexPath.item));
         return cell;
     }
-    void didSelectItemAt(CollectionView&, const IndexPath& indexPath) override { selected.push_back(indexPath); }
+    void didSelectItemAt(CollectionView &, const IndexPath &indexPath) override
+    {
+        selected.push_back(indexPath);
+    }
 
     int count = 0;
     QString prefix;
     std::vector<IndexPath> selected;
 };
 
-class CollectionViewTest : public ::testing::Test {
+class CollectionViewTest : public ::testing::Test
+{
 protected:
     void install(int count)
     {
@@ -57,18 +63,22 @@ protected:
         view.layoutIfNeeded();
     }
 
-    LabelCell* cell(int item) const { return static_cast<LabelCell*>(view.cellForItem({0, item})); }
+    LabelCell *cell(int item) const
+    {
+        return static_cast<LabelCell *>(view.cellForItem({ 0, item }));
+    }
 
     // Every visible item has a visible cell on its own frame that shows its own content.
     void expectCellsShowTheirItems() const
     {
         const int offset = view.verticalScrollBar()->value();
-        for (const IndexPath& indexPath : view.indexPathsForVisibleItems()) {
-            const LabelCell* shown = cell(indexPath.item);
+        for (const IndexPath &indexPath : view.indexPathsForVisibleItems()) {
+            const LabelCell *shown = cell(indexPath.item);
             ASSERT_NE(shown, nullptr);
             EXPECT_TRUE(shown->isVisible());
             EXPECT_EQ(shown->label->text(), items->prefix + QString::number(indexPath.item));
-            EXPECT_NEAR(shown->geometry().top(), view.layoutFrames().itemFrame(indexPath)->top() - offset, 1.0);
+            EXPECT_NEAR(shown->geometry().top(),
+                        view.layoutFrames().itemFrame(indexPath)->top() - offset, 1.0);
         }
     }
 
@@ -82,17 +92,17 @@ TEST_F(CollectionViewTest, ScrollingRecyclesAFewCellsAndEachShowsItsOwnItem)
     install(3000);
     const int bound = 30; // 667 points plus a margin: about seven rows of three
     std::set<IndexPath> seen;
-    QScrollBar* bar = view.verticalScrollBar();
+    QScrollBar *bar = view.verticalScrollBar();
     ASSERT_GT(bar->maximum(), 100000);
     for (int value = 0; value < bar->maximum() + 997; value += 997) {
         bar->setValue(value);
-        EXPECT_LE(view.viewport()->findChildren<LabelCell*>().size(), bound) << "at " << value;
+        EXPECT_LE(view.viewport()->findChildren<LabelCell *>().size(), bound) << "at " << value;
         const auto visible = view.indexPathsForVisibleItems();
         ASSERT_FALSE(visible.empty());
         seen.insert(visible.begin(), visible.end());
         expectCellsShowTheirItems();
     }
-    EXPECT_EQ(view.indexPathsForVisibleItems().back(), (IndexPath{0, 2999}));
+    EXPECT_EQ(view.indexPathsForVisibleItems().back(), (IndexPath{ 0, 2999 }));
     EXPECT_GT(seen.size(), 300u);
     EXPECT_LE(cellsMade, bound);
 }
@@ -101,10 +111,11 @@ TEST_F(CollectionViewTest, ATapSelectsTheCellsItemAndADragSelectsNothing)
 {
     install(30);
     QTest::mouseClick(cell(4), Qt::LeftButton, {}, cell(4)->rect().center());
-    QTest::mouseClick(cell(4)->label, Qt::LeftButton, {}, QPoint(2, 2)); // a tap on a label counts for its cell
+    QTest::mouseClick(cell(4)->label, Qt::LeftButton, {},
+                      QPoint(2, 2)); // a tap on a label counts for its cell
     view.verticalScrollBar()->setValue(200);
     QTest::mouseClick(cell(9), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(items->selected, (std::vector<IndexPath>{{0, 4}, {0, 4}, {0, 9}}));
+    EXPECT_EQ(items->selected, (std::vector<IndexPath>{ { 0, 4 }, { 0, 4 }, { 0, 9 } }));
 
     items->selected.clear();
     view.verticalScrollBar()->setValue(0);
@@ -114,7 +125,8 @@ TEST_F(CollectionViewTest, ATapSelectsTheCellsItemAndADragSelectsNothing)
     QTest::mouseMove(view.viewport(), start - QPoint(0, 80));
     QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, start - QPoint(0, 80));
     EXPECT_EQ(view.verticalScrollBar()->value(), 80);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(127, 100)); // the gap between two cells
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(127, 100)); // the gap between two cells
     EXPECT_TRUE(items->selected.empty());
 }
 
@@ -126,11 +138,12 @@ TEST_F(CollectionViewTest, ReloadDataShowsTheChangedDataWithPooledCells)
     view.reloadData();
     QCoreApplication::sendPostedEvents(&view, QEvent::LayoutRequest);
 
-    EXPECT_EQ(view.indexPathsForVisibleItems(), (std::vector<IndexPath>{{0, 0}, {0, 1}}));
+    EXPECT_EQ(view.indexPathsForVisibleItems(), (std::vector<IndexPath>{ { 0, 0 }, { 0, 1 } }));
     EXPECT_EQ(cell(2), nullptr);
     expectCellsShowTheirItems();
-    const auto live = view.viewport()->findChildren<LabelCell*>();
-    EXPECT_EQ(std::count_if(live.begin(), live.end(), [](LabelCell* c) { return c->isVisible(); }), 2);
+    const auto live = view.viewport()->findChildren<LabelCell *>();
+    EXPECT_EQ(std::count_if(live.begin(), live.end(), [](LabelCell *c) { return c->isVisible(); }),
+              2);
     EXPECT_EQ(cellsMade, 5);
 
     // A data source that is gone leaves the view empty instead of calling into freed memory.

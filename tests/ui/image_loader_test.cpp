@@ -16,7 +16,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const QString placeholder = QStringLiteral("imageHorizontalPlaceHolderSmall"); // green, in the test bundle
+const QString placeholder =
+        QStringLiteral("imageHorizontalPlaceHolderSmall"); // green, in the test bundle
 const QColor placeholderColor(0, 200, 0);
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
@@ -28,12 +29,13 @@ ScriptedAnswer image(QColor color, QSize size = iconSize)
 }
 
 // The colour the view shows, or an invalid colour when it shows no image.
-QColor shown(const ImageView& view)
+QColor shown(const ImageView &view)
 {
     return view.image().isNull() ? QColor() : view.image().toImage().pixelColor(0, 0);
 }
 
-class ImageLoaderTest : public ::testing::Test {
+class ImageLoaderTest : public ::testing::Test
+{
 protected:
     ImageLoader::Options options() const
     {
@@ -43,17 +45,19 @@ protected:
     }
 
     // Loads `url` into `view` and waits for the completion; returns what it reported.
-    std::optional<bool> load(ImageView& view, const QString& url, ImageLoader* with = nullptr)
+    std::optional<bool> load(ImageView &view, const QString &url, ImageLoader *with = nullptr)
     {
         std::optional<bool> result;
-        (with ? *with : m_loader).setImage(&view, url, placeholder, [&](bool loaded) { result = loaded; });
+        (with ? *with : m_loader).setImage(&view, url, placeholder, [&](bool loaded) {
+            result = loaded;
+        });
         waitUntil([&] { return result.has_value(); }, 5s);
         return result;
     }
 
     QTemporaryDir m_cache;
     LoopbackService m_service;
-    ImageLoader m_loader{options()};
+    ImageLoader m_loader{ options() };
 };
 
 TEST_F(ImageLoaderTest, FiftyViewsOfOneUrlShowThePlaceholderThenTheImageFromOneRequest)
@@ -63,11 +67,12 @@ TEST_F(ImageLoaderTest, FiftyViewsOfOneUrlShowThePlaceholderThenTheImageFromOneR
     int loaded = 0;
     for (int i = 0; i < 50; ++i) {
         views.push_back(std::make_unique<ImageView>());
-        m_loader.setImage(views.back().get(), m_service.url("a.png"), placeholder, [&](bool ok) { loaded += ok; });
+        m_loader.setImage(views.back().get(), m_service.url("a.png"), placeholder,
+                          [&](bool ok) { loaded += ok; });
         EXPECT_EQ(shown(*views.back()), placeholderColor);
     }
     ASSERT_TRUE(waitUntil([&] { return loaded == 50; }));
-    for (const auto& view : views)
+    for (const auto &view : views)
         EXPECT_EQ(shown(*view), red);
 
     // The memory cache answers at once.
@@ -99,8 +104,10 @@ TEST_F(ImageLoaderTest, ALateAnswerNeverOverwritesANewerRequest)
     ImageView other; // keeps the slow download alive
     bool slowReported = false;
     int otherLoaded = 0;
-    m_loader.setImage(&reused, m_service.url("slow.png"), placeholder, [&](bool) { slowReported = true; });
-    m_loader.setImage(&other, m_service.url("slow.png"), placeholder, [&](bool ok) { otherLoaded += ok; });
+    m_loader.setImage(&reused, m_service.url("slow.png"), placeholder,
+                      [&](bool) { slowReported = true; });
+    m_loader.setImage(&other, m_service.url("slow.png"), placeholder,
+                      [&](bool ok) { otherLoaded += ok; });
     ASSERT_EQ(load(reused, m_service.url("fast.png")), true);
     ASSERT_TRUE(waitUntil([&] { return otherLoaded == 1; }));
     spinFor(50ms);
@@ -115,10 +122,14 @@ TEST_F(ImageLoaderTest, AnEmptyOrNonHttpUrlKeepsThePlaceholderAndCancelsThePendi
     QFile local(m_cache.filePath(QStringLiteral("local.png")));
     ASSERT_TRUE(local.open(QIODevice::WriteOnly) && local.write(flatPng(red, iconSize)) > 0);
     local.close();
-    const QString refused[] = {QString(), QStringLiteral("   "), QStringLiteral("http:///no-host.png"),
-        QStringLiteral("file://localhost") + local.fileName(), QStringLiteral("qrc:/images/a.png"),
-        QStringLiteral("data:image/png;base64,") + QString::fromLatin1(flatPng(red, iconSize).toBase64())};
-    for (const QString& url : refused) {
+    const QString refused[] = { QString(),
+                                QStringLiteral("   "),
+                                QStringLiteral("http:///no-host.png"),
+                                QStringLiteral("file://localhost") + local.fileName(),
+                                QStringLiteral("qrc:/images/a.png"),
+                                QStringLiteral("data:image/png;base64,")
+                                        + QString::fromLatin1(flatPng(red, iconSize).toBase64()) };
+    for (const QString &url : refused) {
         SCOPED_TRACE(url.left(40).toStdString());
         ImageView view;
         m_loader.setImage(&view, m_service.url("slow.png"), QString());
@@ -131,16 +142,16 @@ TEST_F(ImageLoaderTest, AnEmptyOrNonHttpUrlKeepsThePlaceholderAndCancelsThePendi
 
 TEST_F(ImageLoaderTest, BodiesOverTheCapLeaveThePlaceholder)
 {
-    const QByteArray big = flatPng(red, {64, 64});
+    const QByteArray big = flatPng(red, { 64, 64 });
     ASSERT_GT(big.size(), flatPng(red, iconSize).size());
     ImageLoader::Options capped = options();
     capped.limits.maxBodyBytes = big.size() - 1;
     ImageLoader strict(capped);
     const std::pair<QByteArray, ScriptedAnswer> cases[] = {
-        {"/big.png", ScriptedAnswer::text(200, big)},
-        {"/chunked.png", ScriptedAnswer::text(200, big).withHeader("Content-Length", "")},
+        { "/big.png", ScriptedAnswer::text(200, big) },
+        { "/chunked.png", ScriptedAnswer::text(200, big).withHeader("Content-Length", "") },
     };
-    for (const auto& [path, answer] : cases) {
+    for (const auto &[path, answer] : cases) {
         SCOPED_TRACE(path.toStdString());
         m_service.answer(path, answer);
         ImageView view;
@@ -171,7 +182,7 @@ TEST_F(ImageLoaderTest, ATricklingBodyIsCutOffAtTheDeadlineAndCanBeAskedForAgain
 
 TEST_F(ImageLoaderTest, AnImageIsKeptAtNoMorePixelsThanItsLargestViewShows)
 {
-    m_service.answer("/wide.png", image(red, {1024, 512}));
+    m_service.answer("/wide.png", image(red, { 1024, 512 }));
     ImageView small;
     ImageView large;
     ImageView smallAgain;

@@ -8,24 +8,27 @@ namespace lanterncrest::test {
 
 inline CompositionalLayout threeColumnGrid()
 {
-    LayoutItem item{{LayoutDimension::fractionalWidth(0.3333333333333333), LayoutDimension::fractionalHeight(1.0)},
-        DirectionalEdgeInsets::uniform(5)};
-    auto group = LayoutGroup::horizontal(
-        {LayoutDimension::fractionalWidth(1.0), LayoutDimension::fractionalWidth(0.45454545454545453)},
-        {item, item, item});
+    LayoutItem item{ { LayoutDimension::fractionalWidth(0.3333333333333333),
+                       LayoutDimension::fractionalHeight(1.0) },
+                     DirectionalEdgeInsets::uniform(5) };
+    auto group = LayoutGroup::horizontal({ LayoutDimension::fractionalWidth(1.0),
+                                           LayoutDimension::fractionalWidth(0.45454545454545453) },
+                                         { item, item, item });
     return CompositionalLayout(LayoutSection(group));
 }
 
 inline CompositionalLayout twoColumnsWithHeaders()
 {
-    LayoutItem item{{LayoutDimension::fractionalWidth(0.5), LayoutDimension::fractionalHeight(1.0)},
-        DirectionalEdgeInsets::uniform(5)};
-    auto group = LayoutGroup::horizontal(
-        {LayoutDimension::fractionalWidth(1.0), LayoutDimension::fractionalWidth(0.5636363636363636)}, {item, item});
+    LayoutItem item{ { LayoutDimension::fractionalWidth(0.5),
+                       LayoutDimension::fractionalHeight(1.0) },
+                     DirectionalEdgeInsets::uniform(5) };
+    auto group = LayoutGroup::horizontal({ LayoutDimension::fractionalWidth(1.0),
+                                           LayoutDimension::fractionalWidth(0.5636363636363636) },
+                                         { item, item });
     LayoutSection section(group);
     section.boundarySupplementaryItems.push_back(
-        {{LayoutDimension::fractionalWidth(1.0), LayoutDimension::estimated(44)},
-            CollectionView::elementKindSectionHeader()});
+            { { LayoutDimension::fractionalWidth(1.0), LayoutDimension::estimated(44) },
+              CollectionView::elementKindSectionHeader() });
     return CompositionalLayout(section);
 }
 

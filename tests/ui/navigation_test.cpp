@@ -13,16 +13,17 @@ namespace lanterncrest::test {
 namespace {
 
 // Records what its viewDidLoad() saw.
-class TitledController : public ViewController {
+class TitledController : public ViewController
+{
 public:
-    explicit TitledController(const QString& title) { setTitle(title); }
+    explicit TitledController(const QString &title) { setTitle(title); }
     void viewDidLoad() override
     {
         ++loads;
         loadedInside = navigationController();
     }
     int loads = 0;
-    NavigationController* loadedInside = nullptr;
+    NavigationController *loadedInside = nullptr;
 };
 
 TEST(Navigation, PushLoadsTheViewInsideTheStackAndBackPopsWithTitles)
@@ -30,7 +31,7 @@ TEST(Navigation, PushLoadsTheViewInsideTheStackAndBackPopsWithTitles)
     NavigationController navigation(std::make_shared<TitledController>(QStringLiteral("Teams")));
     navigation.resize(375, 600);
     navigation.show();
-    NavigationBar& bar = *navigation.navigationBar();
+    NavigationBar &bar = *navigation.navigationBar();
     EXPECT_EQ(bar.title(), QStringLiteral("Teams"));
     EXPECT_TRUE(bar.backButton()->isHidden());
 
@@ -39,7 +40,7 @@ TEST(Navigation, PushLoadsTheViewInsideTheStackAndBackPopsWithTitles)
     navigation.pushViewController(squad, true);
     EXPECT_EQ(squad->loads, 1);
     EXPECT_EQ(squad->loadedInside, &navigation);
-    EXPECT_EQ(navigation.findChild<QStackedWidget*>()->currentWidget(), squad->viewIfLoaded());
+    EXPECT_EQ(navigation.findChild<QStackedWidget *>()->currentWidget(), squad->viewIfLoaded());
     EXPECT_EQ(bar.title(), QStringLiteral("Squad"));
     EXPECT_TRUE(bar.backButton()->text().endsWith(QStringLiteral("Teams")));
 
@@ -59,18 +60,24 @@ TEST(Navigation, PushLoadsTheViewInsideTheStackAndBackPopsWithTitles)
 TEST(Navigation, TheBackButtonKeepsTheLeadingSideAndALongBackTitleGivesWayToBack)
 {
     const QString longTitle = QStringLiteral("A Club Whose Name Runs On Far Too Long For Any Bar");
-    const struct { Qt::LayoutDirection direction; QString under; QString back; } cases[] = {
-        {Qt::LeftToRight, QStringLiteral("Teams"), QStringLiteral("‹ Teams")},
-        {Qt::RightToLeft, QStringLiteral("Teams"), QStringLiteral("‹ Teams")},
-        {Qt::LeftToRight, longTitle, QStringLiteral("‹ Back")},
+    const struct
+    {
+        Qt::LayoutDirection direction;
+        QString under;
+        QString back;
+    } cases[] = {
+        { Qt::LeftToRight, QStringLiteral("Teams"), QStringLiteral("‹ Teams") },
+        { Qt::RightToLeft, QStringLiteral("Teams"), QStringLiteral("‹ Teams") },
+        { Qt::LeftToRight, longTitle, QStringLiteral("‹ Back") },
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         NavigationController navigation(std::make_shared<TitledController>(c.under));
         navigation.setLayoutDirection(c.direction);
         navigation.resize(375, 600);
         navigation.show();
-        navigation.pushViewController(std::make_shared<TitledController>(QStringLiteral("Squad")), false);
-        const NavigationBar& bar = *navigation.navigationBar();
+        navigation.pushViewController(std::make_shared<TitledController>(QStringLiteral("Squad")),
+                                      false);
+        const NavigationBar &bar = *navigation.navigationBar();
         const QRect back = bar.backButton()->geometry();
         EXPECT_EQ(bar.backButton()->text(), c.back);
         EXPECT_EQ(back.center().x() < bar.width() / 2, c.direction == Qt::LeftToRight);

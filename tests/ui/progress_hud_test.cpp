@@ -15,7 +15,7 @@ TEST(ProgressHUD, ShowsOneOverlayOverTheWindowUntilDismissed)
     ProgressHUD::show();
     ProgressHUD::show();
     EXPECT_TRUE(ProgressHUD::isVisible());
-    const auto overlays = window.findChildren<ProgressOverlay*>();
+    const auto overlays = window.findChildren<ProgressOverlay *>();
     ASSERT_EQ(overlays.size(), 1);
     window.resize(500, 260);
     EXPECT_EQ(overlays.front()->geometry(), QRect(0, 0, 500, 260));
@@ -24,7 +24,7 @@ TEST(ProgressHUD, ShowsOneOverlayOverTheWindowUntilDismissed)
     ProgressHUD::dismiss();
     ProgressHUD::dismiss();
     EXPECT_FALSE(ProgressHUD::isVisible());
-    EXPECT_TRUE(window.findChildren<ProgressOverlay*>().isEmpty());
+    EXPECT_TRUE(window.findChildren<ProgressOverlay *>().isEmpty());
 }
 
 // Screens wait for answers: the overlay follows the newest one's view into its window and goes
@@ -34,13 +34,14 @@ TEST(ProgressHUD, StaysWhileAnyScreenWaitsInTheWindowItsViewIsPutIn)
     QWidget window;
     window.resize(300, 200);
     window.show();
-    auto* first = new QWidget;
-    auto* second = new QWidget;
+    auto *first = new QWidget;
+    auto *second = new QWidget;
     ProgressHUD::showLoading(first);
     ProgressHUD::showLoading(second);
-    EXPECT_EQ(second->findChildren<ProgressOverlay*>().size(), 1) << "a view outside any window holds it";
+    EXPECT_EQ(second->findChildren<ProgressOverlay *>().size(), 1)
+            << "a view outside any window holds it";
     second->setParent(&window);
-    EXPECT_EQ(window.findChildren<ProgressOverlay*>().size(), 1);
+    EXPECT_EQ(window.findChildren<ProgressOverlay *>().size(), 1);
     ProgressHUD::dismissLoading(second);
     ProgressHUD::dismissLoading(second);
     EXPECT_TRUE(ProgressHUD::isVisible()) << "the first view still waits";

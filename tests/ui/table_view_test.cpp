@@ -13,7 +13,7 @@ TEST(TableView, TheHeaderSpansTheTableKeepsItsHeightAndScrollsWhenTaller)
     TableView table;
     table.resize(375, 667);
     table.show();
-    auto* header = new QWidget;
+    auto *header = new QWidget;
     header->resize(200, 420); // as a .ui file leaves it: a designed size, no layout to ask
     table.setTableHeaderView(header);
     EXPECT_EQ(header->parentWidget(), table.viewport());

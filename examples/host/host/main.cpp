@@ -15,9 +15,9 @@
 
 namespace {
 
-constexpr const char* kBaseUrlVariable = "LANTERNCREST_API_BASE_URL";
+constexpr const char *kBaseUrlVariable = "LANTERNCREST_API_BASE_URL";
 
-void say(const QString& message)
+void say(const QString &message)
 {
     QTextStream(stderr) << "lanterncrest-host: " << message << Qt::endl;
 }
@@ -29,12 +29,13 @@ bool hasDisplay()
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     using namespace lanterncrest;
 
     // A walk needs no person watching, so it needs no display either.
-    if (host::argumentsAskForWalk(argc, argv) && !hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (host::argumentsAskForWalk(argc, argv) && !hasDisplay()
+        && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
@@ -46,7 +47,7 @@ int main(int argc, char** argv)
         say(parsed.error);
         return 2;
     }
-    const host::HostOptions& options = *parsed.options;
+    const host::HostOptions &options = *parsed.options;
 
     // The framework reads the service's address once, when its first request goes out: it
     // must be in place before the first screen loads.
@@ -63,7 +64,8 @@ int main(int argc, char** argv)
     say(QStringLiteral("service at ") + qEnvironmentVariable(kBaseUrlVariable));
 
     const auto printer = std::make_shared<host::PlayerActionPrinter>();
-    const std::shared_ptr<SeasonTeamsViewController> teams = SeasonTeamsViewController::viewController();
+    const std::shared_ptr<SeasonTeamsViewController> teams =
+            SeasonTeamsViewController::viewController();
     teams->setDelegate(printer);
 
     NavigationController window(teams);

@@ -5,7 +5,7 @@
 namespace lanterncrest::host {
 
 namespace {
-void printLine(const QString& line)
+void printLine(const QString &line)
 {
     const QByteArray bytes = line.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
@@ -13,13 +13,13 @@ void printLine(const QString& line)
 }
 } // namespace
 
-void PlayerActionPrinter::viewPosts(const QString& forPlayer)
+void PlayerActionPrinter::viewPosts(const QString &forPlayer)
 {
     printLine(QStringLiteral("view posts: ") + forPlayer);
     ++m_viewPosts;
 }
 
-void PlayerActionPrinter::fololow(const QString& playerId)
+void PlayerActionPrinter::fololow(const QString &playerId)
 {
     printLine(QStringLiteral("follow: ") + playerId);
     ++m_follows;

@@ -22,28 +22,30 @@ class PlayerActionPrinter;
 // mouse clicks. Saves DIR/1-teams.png, DIR/2-squad.png and DIR/3-profile.png, presses follow
 // and view posts, and ends the event loop with 0 once both lines are printed; with 1 and a
 // message saying what it waited for when the time runs out or a picture cannot be saved.
-class Walk : public QObject {
+class Walk : public QObject
+{
     Q_OBJECT
 public:
-    Walk(NavigationController& window, const PlayerActionPrinter& printer, QString directory,
+    Walk(NavigationController &window, const PlayerActionPrinter &printer, QString directory,
          int timeoutSeconds);
 
     void start();
 
 private:
-    struct Step {
-        QString waitingFor;          // for the time-out message
+    struct Step
+    {
+        QString waitingFor; // for the time-out message
         std::function<bool()> ready;
         std::function<QString()> act; // an error text, empty when it went well
     };
 
     void poll();
-    void finish(int status, const QString& message);
-    QString save(const QString& fileName) const;
+    void finish(int status, const QString &message);
+    QString save(const QString &fileName) const;
     QString tapFirstCell() const;
-    QString tapButton(const QString& objectName) const;
+    QString tapButton(const QString &objectName) const;
 
-    NavigationController& m_window;
+    NavigationController &m_window;
     ScreenProbe m_probe;
     QString m_directory;
     int m_timeoutSeconds;

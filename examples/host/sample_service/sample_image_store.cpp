@@ -4,7 +4,8 @@
 
 namespace lanterncrest {
 
-std::optional<QByteArray> SampleImageStore::png(const std::string& kind, const std::string& id, bool thumb)
+std::optional<QByteArray> SampleImageStore::png(const std::string &kind, const std::string &id,
+                                                bool thumb)
 {
     const std::string key = kind + '/' + id + (thumb ? "_thumb" : "");
     std::lock_guard lock(m_mutex);
@@ -17,16 +18,16 @@ std::optional<QByteArray> SampleImageStore::png(const std::string& kind, const s
     return bytes;
 }
 
-QByteArray SampleImageStore::draw(const std::string& kind, const std::string& id, bool thumb) const
+QByteArray SampleImageStore::draw(const std::string &kind, const std::string &id, bool thumb) const
 {
     if (kind == "team") {
-        if (const SampleTeam* team = m_season.findTeam(id))
+        if (const SampleTeam *team = m_season.findTeam(id))
             return encodePng(drawTeamCrest(*team, thumb ? 128 : 256));
     } else if (kind == "player") {
         if (const auto [player, team] = m_season.findPlayer(id); player)
             return encodePng(drawPlayerPhoto(*player, *team, thumb ? 128 : 320));
     } else if (kind == "country") {
-        if (const SampleCountry* country = m_season.findCountry(id))
+        if (const SampleCountry *country = m_season.findCountry(id))
             return encodePng(drawCountryFlag(*country, thumb ? 90 : 300));
     }
     return {};

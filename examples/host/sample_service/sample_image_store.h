@@ -13,18 +13,19 @@ namespace lanterncrest {
 
 // The PNG files of the sample season, drawn on first request and kept. Safe to call from
 // the service's worker threads at once: one picture is drawn at a time.
-class SampleImageStore {
+class SampleImageStore
+{
 public:
-    explicit SampleImageStore(const SampleSeason& season) : m_season(season) {}
+    explicit SampleImageStore(const SampleSeason &season) : m_season(season) { }
 
     // The picture of a "team", "player" or "country" by identifier, full size or thumbnail;
     // nothing for an unknown kind or identifier.
-    std::optional<QByteArray> png(const std::string& kind, const std::string& id, bool thumb);
+    std::optional<QByteArray> png(const std::string &kind, const std::string &id, bool thumb);
 
 private:
-    QByteArray draw(const std::string& kind, const std::string& id, bool thumb) const;
+    QByteArray draw(const std::string &kind, const std::string &id, bool thumb) const;
 
-    const SampleSeason& m_season;
+    const SampleSeason &m_season;
     std::mutex m_mutex;
     std::unordered_map<std::string, QByteArray> m_cache;
 };

@@ -17,19 +17,20 @@ QColor colour(Rgb rgb)
 }
 
 // Black or white, whichever reads better on the background.
-QColor inkOn(const QColor& background)
+QColor inkOn(const QColor &background)
 {
-    const double luminance = 0.299 * background.red() + 0.587 * background.green() + 0.114 * background.blue();
+    const double luminance =
+            0.299 * background.red() + 0.587 * background.green() + 0.114 * background.blue();
     return luminance > 150 ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 bool canDrawText()
 {
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
 }
 
-void drawCentredText(QPainter& painter, const QRectF& box, const QString& text, double pixelSize,
-                     const QColor& ink)
+void drawCentredText(QPainter &painter, const QRectF &box, const QString &text, double pixelSize,
+                     const QColor &ink)
 {
     if (!canDrawText())
         return;
@@ -49,7 +50,7 @@ QImage blank(int width, int height)
 }
 
 // A stable pattern choice per identifier, so neighbouring crests differ.
-int patternOf(const std::string& id)
+int patternOf(const std::string &id)
 {
     int sum = 0;
     for (unsigned char c : id)
@@ -59,7 +60,7 @@ int patternOf(const std::string& id)
 
 } // namespace
 
-QImage drawTeamCrest(const SampleTeam& team, int size)
+QImage drawTeamCrest(const SampleTeam &team, int size)
 {
     QImage image = blank(size, size);
     QPainter painter(&image);
@@ -86,12 +87,13 @@ QImage drawTeamCrest(const SampleTeam& team, int size)
     painter.setBrush(secondary);
     switch (patternOf(team.id)) {
     case 0: // a diagonal sash
-        painter.drawPolygon(QPolygonF({QPointF(0, 0.62 * s), QPointF(0.62 * s, 0), QPointF(0.76 * s, 0),
-                                       QPointF(0, 0.76 * s)}));
+        painter.drawPolygon(QPolygonF({ QPointF(0, 0.62 * s), QPointF(0.62 * s, 0),
+                                        QPointF(0.76 * s, 0), QPointF(0, 0.76 * s) }));
         break;
     case 1: // a chevron at the foot
-        painter.drawPolygon(QPolygonF({QPointF(0, 0.72 * s), QPointF(s / 2, 0.56 * s), QPointF(s, 0.72 * s),
-                                       QPointF(s, 0.84 * s), QPointF(s / 2, 0.68 * s), QPointF(0, 0.84 * s)}));
+        painter.drawPolygon(QPolygonF({ QPointF(0, 0.72 * s), QPointF(s / 2, 0.56 * s),
+                                        QPointF(s, 0.72 * s), QPointF(s, 0.84 * s),
+                                        QPointF(s / 2, 0.68 * s), QPointF(0, 0.84 * s) }));
         break;
     default: // a band across the top
         painter.drawRect(QRectF(0, 0, s, 0.24 * s));
@@ -103,12 +105,12 @@ QImage drawTeamCrest(const SampleTeam& team, int size)
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(shield);
 
-    drawCentredText(painter, QRectF(m, 0.22 * s, s - 2 * m, 0.4 * s), QString::fromStdString(team.initials),
-                    s * 0.26, inkOn(primary));
+    drawCentredText(painter, QRectF(m, 0.22 * s, s - 2 * m, 0.4 * s),
+                    QString::fromStdString(team.initials), s * 0.26, inkOn(primary));
     return image;
 }
 
-QImage drawPlayerPhoto(const SamplePlayer& player, const SampleTeam& team, int size)
+QImage drawPlayerPhoto(const SamplePlayer &player, const SampleTeam &team, int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
@@ -144,7 +146,7 @@ QImage drawPlayerPhoto(const SamplePlayer& player, const SampleTeam& team, int s
     return image;
 }
 
-QImage drawCountryFlag(const SampleCountry& country, int width)
+QImage drawCountryFlag(const SampleCountry &country, int width)
 {
     const int height = std::max(1, width * 2 / 3);
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
@@ -152,10 +154,12 @@ QImage drawCountryFlag(const SampleCountry& country, int width)
     QPainter painter(&image);
     const int bands = std::max<int>(1, static_cast<int>(country.stripes.size()));
     for (int i = 0; i < bands; ++i) {
-        const QColor band = country.stripes.empty() ? QColor(Qt::lightGray) : colour(country.stripes[static_cast<std::size_t>(i)]);
+        const QColor band = country.stripes.empty()
+                ? QColor(Qt::lightGray)
+                : colour(country.stripes[static_cast<std::size_t>(i)]);
         const QRectF rect = country.verticalStripes
-                                ? QRectF(double(width) * i / bands, 0, double(width) / bands + 1, height)
-                                : QRectF(0, double(height) * i / bands, width, double(height) / bands + 1);
+                ? QRectF(double(width) * i / bands, 0, double(width) / bands + 1, height)
+                : QRectF(0, double(height) * i / bands, width, double(height) / bands + 1);
         painter.fillRect(rect, band);
     }
     painter.setPen(QPen(QColor(0, 0, 0, 60), 1));
@@ -170,7 +174,8 @@ QImage drawPlaceholder(QSize size)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const double unit = std::min(size.width(), size.height()) * 0.5;
-    const QRectF frame(size.width() / 2.0 - unit * 0.75, size.height() / 2.0 - unit / 2, unit * 1.5, unit);
+    const QRectF frame(size.width() / 2.0 - unit * 0.75, size.height() / 2.0 - unit / 2, unit * 1.5,
+                       unit);
     const QColor ink(0xB8, 0xB8, 0xB8);
 
     painter.setPen(QPen(ink, std::max(1.0, unit * 0.06)));
@@ -179,18 +184,23 @@ QImage drawPlaceholder(QSize size)
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
-    painter.drawEllipse(QPointF(frame.left() + frame.width() * 0.72, frame.top() + frame.height() * 0.3),
-                        unit * 0.1, unit * 0.1);
-    painter.drawPolygon(QPolygonF({QPointF(frame.left() + frame.width() * 0.1, frame.bottom() - frame.height() * 0.12),
-                                   QPointF(frame.left() + frame.width() * 0.38, frame.top() + frame.height() * 0.35),
-                                   QPointF(frame.left() + frame.width() * 0.6, frame.bottom() - frame.height() * 0.12)}));
-    painter.drawPolygon(QPolygonF({QPointF(frame.left() + frame.width() * 0.45, frame.bottom() - frame.height() * 0.12),
-                                   QPointF(frame.left() + frame.width() * 0.66, frame.top() + frame.height() * 0.52),
-                                   QPointF(frame.left() + frame.width() * 0.9, frame.bottom() - frame.height() * 0.12)}));
+    painter.drawEllipse(
+            QPointF(frame.left() + frame.width() * 0.72, frame.top() + frame.height() * 0.3),
+            unit * 0.1, unit * 0.1);
+    painter.drawPolygon(QPolygonF(
+            { QPointF(frame.left() + frame.width() * 0.1, frame.bottom() - frame.height() * 0.12),
+              QPointF(frame.left() + frame.width() * 0.38, frame.top() + frame.height() * 0.35),
+              QPointF(frame.left() + frame.width() * 0.6,
+                      frame.bottom() - frame.height() * 0.12) }));
+    painter.drawPolygon(QPolygonF(
+            { QPointF(frame.left() + frame.width() * 0.45, frame.bottom() - frame.height() * 0.12),
+              QPointF(frame.left() + frame.width() * 0.66, frame.top() + frame.height() * 0.52),
+              QPointF(frame.left() + frame.width() * 0.9,
+                      frame.bottom() - frame.height() * 0.12) }));
     return image;
 }
 
-QByteArray encodePng(const QImage& image)
+QByteArray encodePng(const QImage &image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);

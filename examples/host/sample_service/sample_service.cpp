@@ -18,8 +18,8 @@
 namespace lanterncrest {
 namespace {
 
-constexpr const char* kHost = "127.0.0.1";
-constexpr const char* kJson = "application/json";
+constexpr const char *kHost = "127.0.0.1";
+constexpr const char *kJson = "application/json";
 
 std::string freshToken()
 {
@@ -30,14 +30,14 @@ std::string freshToken()
     return token;
 }
 
-void answerJson(httplib::Response& response, int status, const std::string& body)
+void answerJson(httplib::Response &response, int status, const std::string &body)
 {
     response.status = status;
     response.set_content(body, kJson);
 }
 
 // Reads {"email": text, "password": text}; nothing when the body is not such an object.
-std::optional<std::pair<std::string, std::string>> readCredentials(const std::string& body)
+std::optional<std::pair<std::string, std::string>> readCredentials(const std::string &body)
 {
     try {
         const nlohmann::json json = nlohmann::json::parse(body, nullptr, false);
@@ -45,18 +45,20 @@ std::optional<std::pair<std::string, std::string>> readCredentials(const std::st
             return std::nullopt;
         const auto email = json.find("email");
         const auto password = json.find("password");
-        if (email == json.end() || password == json.end() || !email->is_string() || !password->is_string())
+        if (email == json.end() || password == json.end() || !email->is_string()
+            || !password->is_string())
             return std::nullopt;
-        return std::pair{email->get<std::string>(), password->get<std::string>()};
-    } catch (const nlohmann::json::exception&) {
+        return std::pair{ email->get<std::string>(), password->get<std::string>() };
+    } catch (const nlohmann::json::exception &) {
         return std::nullopt;
     }
 }
 
 } // namespace
 
-struct SampleService::Impl {
-    SampleImageStore images{sampleSeason()};
+struct SampleService::Impl
+{
+    SampleImageStore images{ sampleSeason() };
     std::unique_ptr<httplib::Server> server;
     std::thread worker;
     // Set before the worker starts and left alone until it has been joined, so the handlers
@@ -65,16 +67,16 @@ struct SampleService::Impl {
     std::string accessToken;
     std::string refreshToken;
     quint16 port = 0;
-    std::atomic<bool> workerEnded{false};
+    std::atomic<bool> workerEnded{ false };
 
-    std::atomic<int> dataRequests{0};
-    std::atomic<int> unauthorized{0};
-    std::atomic<int> loginAttempts{0};
-    std::atomic<int> logins{0};
-    std::atomic<int> imageRequests{0};
+    std::atomic<int> dataRequests{ 0 };
+    std::atomic<int> unauthorized{ 0 };
+    std::atomic<int> loginAttempts{ 0 };
+    std::atomic<int> logins{ 0 };
+    std::atomic<int> imageRequests{ 0 };
 
     // Counts a data request and refuses it without this run's token.
-    bool admit(const httplib::Request& request, httplib::Response& response)
+    bool admit(const httplib::Request &request, httplib::Response &response)
     {
         ++dataRequests;
         // A client without a token sends "Bearer " with a trailing blank, which arrives
@@ -86,7 +88,7 @@ struct SampleService::Impl {
         return false;
     }
 
-    void seasonTeams(const httplib::Request& request, httplib::Response& response)
+    void seasonTeams(const httplib::Request &request, httplib::Response &response)
     {
         if (!admit(request, response))
             return;
@@ -95,49 +97,56 @@ struct SampleService::Impl {
         answerJson(response, 200, answers->seasonTeams());
     }
 
-    void teamPlayers(const httplib::Request& request, httplib::Response& response)
+    void teamPlayers(const httplib::Request &request, httplib::Response &response)
     {
         if (!admit(request, response))
             return;
         if (request.get_param_value("season_id") != kSampleSeasonId)
             return answerJson(response, 404, errorBody("No season with this identifier."));
-        const std::string* body = answers->teamPlayers(request.get_param_value("id"));
+        const std::string *body = answers->teamPlayers(request.get_param_value("id"));
         if (!body)
-            return answerJson(response, 404, errorBody("No team with this identifier in the season."));
+            return answerJson(response, 404,
+                              errorBody("No team with this identifier in the season."));
         answerJson(response, 200, *body);
     }
 
-    void login(const httplib::Request& request, httplib::Response& response)
+    void login(const httplib::Request &request, httplib::Response &response)
     {
         ++loginAttempts;
         const auto credentials = readCredentials(request.body);
         if (!credentials)
-            return answerJson(response, 422, errorBody("The email and password fields are required."));
+            return answerJson(response, 422,
+                              errorBody("The email and password fields are required."));
         // The account is the one compiled into the framework, which logs in with it after a 401.
-        if (credentials->first != ServiceAccount::email || credentials->second != ServiceAccount::password)
-            return answerJson(response, 401, errorBody("These credentials do not match our records."));
+        if (credentials->first != ServiceAccount::email
+            || credentials->second != ServiceAccount::password)
+            return answerJson(response, 401,
+                              errorBody("These credentials do not match our records."));
         ++logins;
         answerJson(response, 200, loginReplyBody(accessToken, refreshToken));
     }
 
-    void image(const httplib::Request& request, httplib::Response& response)
+    void image(const httplib::Request &request, httplib::Response &response)
     {
         ++imageRequests;
-        const auto png = images.png(request.matches[1], request.matches[2], request.matches[3].matched);
+        const auto png =
+                images.png(request.matches[1], request.matches[2], request.matches[3].matched);
         if (!png)
             return answerJson(response, 404, errorBody("No such image."));
         response.status = 200;
         response.set_content(png->constData(), static_cast<std::size_t>(png->size()), "image/png");
     }
 
-    void route(httplib::Server& s)
+    void route(httplib::Server &s)
     {
-        s.Get(R"(/v1/seasons/([^/]+)/teams)", [this](const auto& rq, auto& rs) { seasonTeams(rq, rs); });
-        s.Get("/v1/team-players-in-current-season", [this](const auto& rq, auto& rs) { teamPlayers(rq, rs); });
-        s.Post("/v1/clients/web/admin/login", [this](const auto& rq, auto& rs) { login(rq, rs); });
+        s.Get(R"(/v1/seasons/([^/]+)/teams)",
+              [this](const auto &rq, auto &rs) { seasonTeams(rq, rs); });
+        s.Get("/v1/team-players-in-current-season",
+              [this](const auto &rq, auto &rs) { teamPlayers(rq, rs); });
+        s.Post("/v1/clients/web/admin/login", [this](const auto &rq, auto &rs) { login(rq, rs); });
         s.Get(R"(/images/(team|player|country)/([0-9a-z]+)(_thumb)?\.png)",
-              [this](const auto& rq, auto& rs) { image(rq, rs); });
-        const auto notFound = [](const httplib::Request&, httplib::Response& rs) {
+              [this](const auto &rq, auto &rs) { image(rq, rs); });
+        const auto notFound = [](const httplib::Request &, httplib::Response &rs) {
             answerJson(rs, 404, errorBody("Not found."));
         };
         s.Get(".*", notFound);
@@ -145,7 +154,7 @@ struct SampleService::Impl {
     }
 };
 
-SampleService::SampleService() : m_impl(std::make_unique<Impl>()) {}
+SampleService::SampleService() : m_impl(std::make_unique<Impl>()) { }
 
 SampleService::~SampleService()
 {
@@ -184,7 +193,7 @@ bool SampleService::start(quint16 port)
     m_impl->refreshToken = freshToken();
     m_impl->answers = std::make_unique<SampleAnswers>(sampleSeason(), baseUrl().toStdString());
     m_impl->server = std::move(server);
-    httplib::Server* running = m_impl->server.get();
+    httplib::Server *running = m_impl->server.get();
     m_impl->workerEnded = false;
     m_impl->worker = std::thread([running, &ended = m_impl->workerEnded] {
         running->listen_after_bind();
@@ -233,8 +242,8 @@ QString SampleService::baseUrl() const
 
 SampleService::Counters SampleService::counters() const
 {
-    return {m_impl->dataRequests.load(), m_impl->unauthorized.load(), m_impl->loginAttempts.load(),
-            m_impl->logins.load(), m_impl->imageRequests.load()};
+    return { m_impl->dataRequests.load(), m_impl->unauthorized.load(), m_impl->loginAttempts.load(),
+             m_impl->logins.load(), m_impl->imageRequests.load() };
 }
 
 } // namespace lanterncrest

@@ -18,21 +18,23 @@ namespace lanterncrest {
 // Data requests need "Authorization: Bearer <token>" with the token of this run, so the
 // first one a client sends is answered 401 and the client's log-in road runs. Pictures need
 // no token. Refusals carry a JSON body {"message": ...}.
-class SampleService {
+class SampleService
+{
 public:
     // What the service has answered so far; each figure only grows.
-    struct Counters {
-        int dataRequests = 0;   // requests to the two data endpoints, refused ones included
-        int unauthorized = 0;   // data requests answered 401
-        int loginAttempts = 0;  // posts to the login endpoint
-        int logins = 0;         // of those, the ones that got a token
-        int imageRequests = 0;  // picture requests, found or not
+    struct Counters
+    {
+        int dataRequests = 0; // requests to the two data endpoints, refused ones included
+        int unauthorized = 0; // data requests answered 401
+        int loginAttempts = 0; // posts to the login endpoint
+        int logins = 0; // of those, the ones that got a token
+        int imageRequests = 0; // picture requests, found or not
     };
 
     SampleService();
     ~SampleService(); // stops the service
-    SampleService(const SampleService&) = delete;
-    SampleService& operator=(const SampleService&) = delete;
+    SampleService(const SampleService &) = delete;
+    SampleService &operator=(const SampleService &) = delete;
 
     // Listens on 127.0.0.1:port (0 picks a free port). False when already running or when
     // the port cannot be bound.
@@ -41,8 +43,8 @@ public:
     void stop();
 
     bool isRunning() const;
-    quint16 port() const;     // 0 while stopped
-    QString baseUrl() const;  // "http://127.0.0.1:PORT/", empty while stopped
+    quint16 port() const; // 0 while stopped
+    QString baseUrl() const; // "http://127.0.0.1:PORT/", empty while stopped
     Counters counters() const;
 
 private:

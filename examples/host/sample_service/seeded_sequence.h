@@ -7,9 +7,10 @@ namespace lanterncrest {
 
 // SplitMix64: a tiny generator whose output depends only on its seed, on every compiler and
 // library, so the invented season is the same on every machine and in every run.
-class SeededSequence {
+class SeededSequence
+{
 public:
-    explicit SeededSequence(std::uint64_t seed) : m_state(seed) {}
+    explicit SeededSequence(std::uint64_t seed) : m_state(seed) { }
 
     std::uint64_t next()
     {
@@ -31,6 +32,6 @@ private:
 
 // A 16-character lowercase identifier in the service's style ("4jgw0ek6ajq3m5ya"), fixed by
 // the kind of thing and its index.
-std::string sampleIdentifier(const std::string& kind, int index);
+std::string sampleIdentifier(const std::string &kind, int index);
 
 } // namespace lanterncrest

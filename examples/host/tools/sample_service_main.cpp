@@ -20,7 +20,7 @@ void onSignal(int)
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     // The pictures need fonts, hence a QGuiApplication; it needs no display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -29,9 +29,10 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("lanterncrest-sample-service"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Serves an invented football season on 127.0.0.1."));
+    parser.setApplicationDescription(
+            QStringLiteral("Serves an invented football season on 127.0.0.1."));
     parser.addHelpOption();
-    const QCommandLineOption portOption({QStringLiteral("p"), QStringLiteral("port")},
+    const QCommandLineOption portOption({ QStringLiteral("p"), QStringLiteral("port") },
                                         QStringLiteral("Port to listen on (0 picks a free one)."),
                                         QStringLiteral("port"), QStringLiteral("0"));
     parser.addOption(portOption);
@@ -52,7 +53,8 @@ int main(int argc, char** argv)
     }
     QTextStream out(stdout);
     out << "Sample service at " << service.baseUrl() << Qt::endl
-        << "Point the framework at it with LANTERNCREST_API_BASE_URL=" << service.baseUrl() << Qt::endl;
+        << "Point the framework at it with LANTERNCREST_API_BASE_URL=" << service.baseUrl()
+        << Qt::endl;
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
