@@ -13,6 +13,8 @@
 // least. Qt starts a request inside QNetworkAccessManager::get(), before any read limit can be
 // set; an answer that arrives within microseconds (a thread of the same process on a busy
 // machine) may be read whole by Qt's network thread before the limit reaches it.
+#include "bench/median_collector.h"
+
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <netinet/in.h>
@@ -187,12 +189,8 @@ BENCHMARK(overCap)->Name("body-cap")->Unit(benchmark::kMillisecond)->Iterations(
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter;
-    reporter.SetOutputStream(&std::cerr);
-    reporter.SetErrorStream(&std::cerr);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    lanterncrest::bench::MedianCollector table(lanterncrest::bench::MedianCollector::Clock::Cpu);
+    lanterncrest::bench::runBenchmarks(argc, argv, table);
     if (lanterncrest::bench::worstPeakOverCap > 0) {
         std::printf("body-cap/peak-over-cap: %.3f\n", lanterncrest::bench::worstPeakOverCap);
     }

@@ -194,10 +194,8 @@ int main(int argc, char **argv)
     bench::registerFirstFrame("teams-10000", bench::teamsAnswer(10000));
     bench::registerFirstFrame("huge-name", bench::teamsAnswer(100, bench::hugeNameBytes));
 
-    benchmark::Initialize(&argc, argv);
     MedianCollector collector(MedianCollector::Clock::Reported);
-    benchmark::RunSpecifiedBenchmarks(&collector);
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv, collector);
 
     collector.printRatio("grid/10000-vs-100", "teams-10000", "teams-100");
     collector.printRatio("grid/huge-name-vs-normal", "huge-name", "teams-100");

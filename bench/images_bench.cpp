@@ -6,6 +6,9 @@
 // completion the bytes of the distinct decoded images the views hold are summed (the memory
 // cache shares those images, it adds none); the most seen while the grid fills is the peak.
 // The table (stderr) also shows the heap's growth at the same moments, everything included.
+
+#include "bench/median_collector.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -154,12 +157,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     lanterncrest::bench::Grid grid({ 4096, 64 });
     lanterncrest::bench::grid = &grid;
-    benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter;
-    reporter.SetOutputStream(&std::cerr);
-    reporter.SetErrorStream(&std::cerr);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    lanterncrest::bench::MedianCollector table(lanterncrest::bench::MedianCollector::Clock::Cpu);
+    lanterncrest::bench::runBenchmarks(argc, argv, table);
 
     const auto &peaks = lanterncrest::bench::peaks;
     if (peaks.contains(4096) && peaks.contains(64) && peaks.at(64) > 0) {

@@ -51,4 +51,13 @@ private:
     std::map<std::string, double> m_medians;
 };
 
+// Runs the benchmarks the command line selects, their table on stderr: stdout keeps to the
+// "name: X" lines.
+inline void runBenchmarks(int &argc, char **argv, MedianCollector &collector)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    benchmark::Shutdown();
+}
+
 } // namespace lanterncrest::bench

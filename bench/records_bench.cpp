@@ -105,10 +105,8 @@ int main(int argc, char **argv)
         mallopt(M_TRIM_THRESHOLD, 1 << 30);
         mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest it takes
     }
-    benchmark::Initialize(&argc, argv);
     MedianCollector collector(MedianCollector::Clock::Cpu);
-    benchmark::RunSpecifiedBenchmarks(&collector);
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv, collector);
 
     std::fprintf(stderr, "squad: %zu players, %zu bytes\n", lanterncrest::bench::players,
                  lanterncrest::bench::cleanSquad().size());
