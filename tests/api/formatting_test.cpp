@@ -57,8 +57,8 @@ TEST(StringExtensions, TrimCountStripAndClassifyText)
         { "e\u0301\U0001F468\u200D\U0001F469", nullptr, 2, nullptr, false, true },
         { "12-3.4!", nullptr, 7, nullptr, true, false },
         { "\u0663\U0001D7CE", nullptr, 2, nullptr, true, false }, // Arabic-Indic three, bold zero
-        { "\u00BD\u2160", nullptr, 2, nullptr, false,
-          false }, // a fraction and a Roman numeral are no digits
+        // A fraction and a Roman numeral are no digits.
+        { "\u00BD\u2160", nullptr, 2, nullptr, false, false },
         { "لاعب \U0001D400", nullptr, 6, "لاعب\U0001D400", false, true },
     };
     for (const Row &row : rows) {

@@ -170,9 +170,7 @@ TEST(Session, RedirectsStayWithinTheOrigin)
 TEST(Session, OversizedBodiesFailClearly)
 {
     LoopbackService service;
-    SessionConfiguration configuration = quick;
-    configuration.maximumBodySize = 1000;
-    Session session(configuration);
+    Session session(SessionConfiguration{ 5s, 5s, 1000 });
     const QByteArray big(5000, 'x');
     service.answer("/announced", ScriptedAnswer::text(200, big));
     service.answer("/chunked",
