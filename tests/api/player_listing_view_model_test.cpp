@@ -38,8 +38,7 @@ protected:
             std::make_shared<NetworkManager>(SessionConfiguration{ 5s, 5s })) };
 };
 
-TEST_F(PlayerListingViewModelTest,
-       PassesTheRecordOnOrPrintsAndReportsTheFailureOnceEvenWithoutAClient)
+TEST_F(PlayerListingViewModelTest, PassesTheRecordOnOrReportsEachFailureOnceEvenWithoutAClient)
 {
     apiService().answer(seasonPath, ScriptedAnswer::json(200, R"({"data":[{"id":"t9"}]})"));
     Outcome outcome = getSeasonTeams(viewModel);
@@ -61,7 +60,7 @@ TEST_F(PlayerListingViewModelTest,
     PlayerListingViewModel noService{ nullptr };
     PlayerListingViewModel noClient{ std::make_shared<PlayerListService>(nullptr) };
     for (PlayerListingViewModel *model : { &noService, &noClient }) {
-        const Outcome outcome = getSeasonTeams(*model);
+        outcome = getSeasonTeams(*model);
         ASSERT_EQ(outcome.failures.size(), 1u);
         EXPECT_TRUE(outcome.teams.empty() && outcome.failures[0].customError());
         model->getTeamPlayers("t", seasonId, [](const PlayerList &) { ADD_FAILURE(); },
