@@ -126,9 +126,8 @@ TEST(Session, ABodyThatCannotBeDecompressedFailsTheTransfer)
     for (int status : { 200, 404 }) {
         SCOPED_TRACE(status);
         service.answer("/gz", ScriptedAnswer::brokenGzip(status, R"({"a":1})"));
-        const auto data = fetch<QByteArray>(session, service.url("gz"));
+        EXPECT_EQ(errorKind(fetch<QByteArray>(session, service.url("gz"))), Kind::TransferFailed);
         const auto json = fetch<nlohmann::json>(session, service.url("gz"));
-        EXPECT_EQ(errorKind(data), Kind::TransferFailed);
         EXPECT_EQ(errorKind(json), Kind::TransferFailed);
         EXPECT_EQ(json.statusCode(), status);
     }
@@ -136,15 +135,14 @@ TEST(Session, ABodyThatCannotBeDecompressedFailsTheTransfer)
 
 TEST(Session, RedirectsStayWithinTheOrigin)
 {
-    LoopbackService first;
-    LoopbackService other;
+    LoopbackService first, other;
     other.setFallback(ScriptedAnswer::json(200, R"({"other":true})"));
-    first.answer(
-            "/same",
-            ScriptedAnswer::json(302, "").withHeader("Location", first.url("target").toUtf8()));
+    const auto redirect = [](const QString &to) {
+        return ScriptedAnswer::json(302, "").withHeader("Location", to.toUtf8());
+    };
+    first.answer("/same", redirect(first.url("target")));
     first.answer("/target", ScriptedAnswer::json(200, R"({"same":true})"));
-    first.answer("/away",
-                 ScriptedAnswer::json(302, "").withHeader("Location", other.url("steal").toUtf8()));
+    first.answer("/away", redirect(other.url("steal")));
     Session session(quick);
     const HttpHeaders headers{ { "Authorization", "Bearer secret" } };
 
@@ -159,8 +157,7 @@ TEST(Session, RedirectsStayWithinTheOrigin)
     EXPECT_EQ(away.statusCode(), 302);
     EXPECT_EQ(other.requestCount(), 0);
 
-    first.answer("/loop",
-                 ScriptedAnswer::json(302, "").withHeader("Location", first.url("loop").toUtf8()));
+    first.answer("/loop", redirect(first.url("loop")));
     const auto loop = fetch<QByteArray>(session, first.url("loop"));
     EXPECT_EQ(errorKind(loop), Kind::TooManyRedirects);
     EXPECT_TRUE(loop.error() && loop.error()->description.contains("too many redirects"))
