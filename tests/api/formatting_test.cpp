@@ -13,28 +13,27 @@ TEST(ColorFromHexString, ReadsThreeAndSixDigitsAndKeepsAlphaInRange)
     {
         const char *text;
         double alpha;
-        int red, green, blue;
+        QList<int> rgb;
         double expectedAlpha;
     };
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Row rows[] = {
-        { "#ED174F", 1.0, 237, 23, 79, 1.0 },
-        { "ed174f", 0.5, 237, 23, 79, 0.5 },
-        { "#abc", 2.0, 0xaa, 0xbb, 0xcc, 1.0 },
-        { "#d6d6d6", -1.0, 214, 214, 214, 0.0 },
-        { "#d6d6d6", nan, 214, 214, 214, 1.0 },
+        { "#ED174F", 1.0, { 237, 23, 79 }, 1.0 },
+        { "ed174f", 0.5, { 237, 23, 79 }, 0.5 },
+        { "#abc", 2.0, { 0xaa, 0xbb, 0xcc }, 1.0 },
+        { "#d6d6d6", -1.0, { 214, 214, 214 }, 0.0 },
+        { "#d6d6d6", nan, { 214, 214, 214 }, 1.0 },
         // Digits are read only as far as they go, then split as six digits.
-        { "#ED1G4F", 1.0, 0, 0x0E, 0xD1, 1.0 },
+        { "#ED1G4F", 1.0, { 0, 0x0E, 0xD1 }, 1.0 },
         // Other lengths are no colour of their own.
-        { "", 1.0, 0, 0, 0, 1.0 },
-        { "#ED174F80", 1.0, 0, 0, 0, 1.0 },
+        { "", 1.0, { 0, 0, 0 }, 1.0 },
+        { "#ED174F80", 1.0, { 0, 0, 0 }, 1.0 },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.text);
         const QColor color = colorFromHexString(QString::fromUtf8(row.text), row.alpha);
         EXPECT_TRUE(color.isValid());
-        EXPECT_EQ(QList<int>({ color.red(), color.green(), color.blue() }),
-                  QList<int>({ row.red, row.green, row.blue }));
+        EXPECT_EQ(QList<int>({ color.red(), color.green(), color.blue() }), row.rgb);
         EXPECT_NEAR(color.alphaF(), row.expectedAlpha, 1e-4);
     }
 }
@@ -57,8 +56,8 @@ TEST(StringExtensions, TrimCountStripAndClassifyText)
         { "e\u0301\U0001F468\u200D\U0001F469", nullptr, 2, nullptr, false, true },
         { "12-3.4!", nullptr, 7, nullptr, true, false },
         { "\u0663\U0001D7CE", nullptr, 2, nullptr, true, false }, // Arabic-Indic three, bold zero
-        { "\u00BD\u2160", nullptr, 2, nullptr, false,
-          false }, // a fraction and a Roman numeral are no digits
+        // A fraction and a Roman numeral are no digits.
+        { "\u00BD\u2160", nullptr, 2, nullptr, false, false },
         { "لاعب \U0001D400", nullptr, 6, "لاعب\U0001D400", false, true },
     };
     for (const Row &row : rows) {

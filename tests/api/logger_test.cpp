@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <deque>
 
 namespace lanterncrest::test {
 namespace {
@@ -20,15 +19,11 @@ TEST_F(LoggerTest, TheDaysFileIsCreatedThenAppendedAndOneClockReadingPlacesEachE
 
     // A clock that moves on at every reading: reading it twice for one entry would put a line
     // stamped with the new day's time into the old day's file, or the reverse.
-    std::deque<QDateTime> readings{ QDateTime(QDate(2027, 12, 31), QTime(23, 59, 59, 999)),
-                                    QDateTime(QDate(2028, 1, 1), QTime(0, 0)),
-                                    QDateTime(QDate(2028, 1, 1), QTime(0, 0, 1)) };
-    Logger::setClock([&] {
-        const QDateTime next = readings.front();
-        if (readings.size() > 1)
-            readings.pop_front();
-        return next;
-    });
+    const QDateTime readings[] = { QDateTime(QDate(2027, 12, 31), QTime(23, 59, 59, 999)),
+                                   QDateTime(QDate(2028, 1, 1), QTime(0, 0)),
+                                   QDateTime(QDate(2028, 1, 1), QTime(0, 0, 1)) };
+    int reading = 0;
+    Logger::setClock([&] { return readings[std::min(reading++, 2)]; });
     Logger::log("before");
     Logger::log("after");
     EXPECT_EQ(logged("31-12-2027.log"), "23:59:59: before\n");

@@ -37,13 +37,13 @@ TEST(TokenStore, TheSettingsFileIsCreatedOrNarrowedToItsOwnerAlone)
 {
     const QString path = QSettings().fileName();
     const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    for (const std::optional<QFile::Permissions> &found :
-         { std::optional<QFile::Permissions>(),
-           std::optional(ownerOnly | QFile::ReadGroup | QFile::ReadOther),
-           std::optional(ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther
-                         | QFile::WriteOther) }) {
-        SCOPED_TRACE(found ? int(*found) : -1);
-        found ? (void)QFile::setPermissions(path, *found) : (void)QFile::remove(path);
+    // No permissions: no file yet.
+    for (const QFile::Permissions found :
+         { QFile::Permissions(), ownerOnly | QFile::ReadGroup | QFile::ReadOther,
+           ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther
+                   | QFile::WriteOther }) {
+        SCOPED_TRACE(found.toInt());
+        found ? (void)QFile::setPermissions(path, found) : (void)QFile::remove(path);
         saveAuthorizationDetails(fullLogin);
         EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), ownerOnly);
         EXPECT_EQ(getAccessToken(), "eyJ0eXAi.first");
