@@ -51,15 +51,12 @@ protected:
 TEST_F(EntryScreen, TenTeamsLoadOnceBehindTheOverlayIntoFourRowsOfThreeAt375Points)
 {
     service.answer(teamsPath, ScriptedAnswer::json(200, teamsAnswer(10)).after(200ms));
-    auto screen = SeasonTeamsViewController::viewController();
     QElapsedTimer sinceLoad;
     sinceLoad.start();
-    screen->loadViewIfNeeded();
+    auto screen = show();
     qint64 arrivedAfter = -1;
     QObject::connect(&service, &LoopbackService::requestReceived, screen->view(),
                      [&] { arrivedAfter = sinceLoad.elapsed(); });
-    screen->view()->resize(375, 667);
-    screen->view()->show();
     ASSERT_TRUE(waitUntil([&] { return arrivedAfter >= 0; }));
     EXPECT_GE(arrivedAfter, 10);
     EXPECT_TRUE(ProgressHUD::isVisible());
