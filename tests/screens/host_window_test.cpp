@@ -31,10 +31,9 @@ protected:
     void build(std::chrono::milliseconds teamsDelay = 0ms)
     {
         const QByteArray teams =
-                R"({"data":[{"id":"host-a","en_name":"Al-Rayyan"},{"id":"host-b","en_name":")"
-                + longName.toUtf8() + R"("}]})";
-        service.answer("/v1/seasons/4jgw0ek6ajq3m5ya/teams",
-                       ScriptedAnswer::json(200, teams).after(teamsDelay));
+                teamsJson({ { .id = "host-a", .en_name = "Al-Rayyan" },
+                            { .id = "host-b", .en_name = longName.toStdString() } });
+        service.answer(teamsPath, ScriptedAnswer::json(200, teams).after(teamsDelay));
         window = std::make_unique<NavigationController>(entry);
         window->resize(375, 812);
         window->show();
@@ -57,11 +56,10 @@ protected:
     bool overlayCoversTheWindow()
     {
         const auto inside = window->findChildren<ProgressOverlay *>();
-        const auto everywhere = QApplication::allWidgets();
         return inside.size() == 1 && inside.front()->isVisible()
                 && inside.front()->geometry() == window->rect()
                 && std::ranges::count_if(
-                           everywhere,
+                           QApplication::allWidgets(),
                            [](QWidget *w) { return qobject_cast<ProgressOverlay *>(w); })
                 == 1;
     }
