@@ -17,11 +17,9 @@ using namespace lanterncrest;
 
 namespace {
 
-class LabelCell : public CollectionViewCell
+struct LabelCell : CollectionViewCell
 {
-public:
-    LabelCell() : label(new QLabel(this)) { }
-    QLabel *label;
+    QLabel *label = new QLabel(this);
 };
 
 // One section of numbered items; each cell shows its item's number after a prefix.
