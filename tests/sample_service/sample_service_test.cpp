@@ -142,9 +142,9 @@ TEST_F(SampleServiceTest, OnlyTheServiceAccountGetsATokenAndDataNeedsTheExactOne
                                  "Bearer " + token.chopped(1),
                                  "Bearer " + token + "x",
                                  "Bearer " + QByteArray::fromStdString(answer["refresh_token"]) };
+    // Never print the token.
     for (std::size_t i = 0; i < std::size(wrong); ++i)
-        EXPECT_EQ(get(seasonPath(kSeason), wrong[i]).status, 401)
-                << "case " << i; // never print the token
+        EXPECT_EQ(get(seasonPath(kSeason), wrong[i]).status, 401) << "case " << i;
     EXPECT_EQ(data(seasonPath(kSeason), token).status, 200);
 
     // A restarted service forgets the tokens of its previous run.

@@ -16,8 +16,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const QString placeholder =
-        QStringLiteral("imageHorizontalPlaceHolderSmall"); // green, in the test bundle
+// Green, in the test bundle.
+const QString placeholder = QStringLiteral("imageHorizontalPlaceHolderSmall");
 const QColor placeholderColor(0, 200, 0);
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
