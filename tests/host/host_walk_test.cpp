@@ -64,18 +64,6 @@ HostRun runHost(const QStringList &arguments, const QProcessEnvironment &overrid
 
 constexpr const char *kPictures[] = { "1-teams.png", "2-squad.png", "3-profile.png" };
 
-// The first card of the first team's squad: first position by English name, then answer order.
-QString firstPlayerId(const SampleTeam &team)
-{
-    const auto &positions = sampleSeason().positions;
-    // UTF-8 byte order is the order of Unicode scalar values.
-    const auto first = std::min_element(
-            team.players.begin(), team.players.end(), [&](const auto &a, const auto &b) {
-                return positions[a.position].enName < positions[b.position].enName;
-            });
-    return first == team.players.end() ? QString() : QString::fromStdString(first->id);
-}
-
 int distinctColours(const QImage &image)
 {
     QSet<QRgb> colours;
@@ -106,9 +94,16 @@ void expectWalkedRoad(const HostRun &run, const QString &baseUrl, const QDir &pi
     EXPECT_TRUE(run.errorText.contains("the three screens are in " + pictures.absolutePath()))
             << run.errorText.toStdString();
 
-    const SampleTeam &team = sampleSeason().teams.front();
-    const QString player = firstPlayerId(team);
-    ASSERT_FALSE(player.isEmpty());
+    // The first team's first card: first position by English name, then answer order (UTF-8 byte
+    // order is the order of Unicode scalar values).
+    const SampleSeason &season = sampleSeason();
+    const SampleTeam &team = season.teams.front();
+    const auto first = std::min_element(
+            team.players.begin(), team.players.end(), [&](const auto &a, const auto &b) {
+                return season.positions[a.position].enName < season.positions[b.position].enName;
+            });
+    ASSERT_NE(first, team.players.end());
+    const QString player = QString::fromStdString(first->id);
     EXPECT_EQ(run.playerActionLines(),
               (QStringList{ "follow: " + player, "view posts: " + player }));
 
@@ -157,22 +152,20 @@ TEST(HostWalk, WalksFromTheTeamsToAProfileAndReportsBothActions)
             overrides.insert("LANTERNCREST_API_BASE_URL", service.baseUrl());
 
         const HostRun run = runHost(arguments, overrides);
-
+        QString baseUrl = service.baseUrl();
         if (pointing == Pointing::SampleService) {
             // The host's own service runs on another port; ours heard nothing.
             EXPECT_EQ(service.counters().dataRequests, 0);
-            const QString hostService =
-                    run.errorText.section("service at ", 1).section(QLatin1Char('\n'), 0, 0);
-            EXPECT_TRUE(hostService.startsWith("http://127.0.0.1:")) << run.errorText.toStdString();
-            expectWalkedRoad(run, hostService, QDir(pictures.path()));
+            baseUrl = run.errorText.section("service at ", 1).section(QLatin1Char('\n'), 0, 0);
+            EXPECT_TRUE(baseUrl.startsWith("http://127.0.0.1:")) << run.errorText.toStdString();
         } else {
-            expectWalkedRoad(run, service.baseUrl(), QDir(pictures.path()));
             const SampleService::Counters counters = service.counters();
             EXPECT_EQ(counters.unauthorized, 1);
             EXPECT_EQ(counters.logins, 1);
             EXPECT_EQ(counters.dataRequests, 3); // refused teams, teams again, the squad
             EXPECT_GT(counters.imageRequests, 0);
         }
+        expectWalkedRoad(run, baseUrl, QDir(pictures.path()));
     }
 }
 
