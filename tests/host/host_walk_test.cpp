@@ -1,12 +1,14 @@
-#include "tests/host/host_run.h"
-
 #include "examples/host/sample_service/sample_season.h"
 #include "examples/host/sample_service/sample_service.h"
 
 #include <QDir>
 #include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <gtest/gtest.h>
@@ -14,37 +16,60 @@
 namespace lanterncrest::test {
 namespace {
 
-constexpr const char *kPictures[] = { "1-teams.png", "2-squad.png", "3-profile.png" };
-
-struct Road
+// One finished run of the built lanterncrest-host, offscreen, in a HOME of its own.
+struct HostRun
 {
-    QString teamId; // the first card of the grid
-    QString playerId; // the first card of its squad: first position by English name, then answer
-                      // order
+    int exitCode = -1; // -1: it crashed or was stopped for taking too long
+    QStringList outputLines; // standard output
+    QString errorText; // standard error
+
+    int count(const QString &line) const { return static_cast<int>(outputLines.count(line)); }
+    // The output lines that are player actions, "follow: ..." or "view posts: ...".
+    QStringList playerActionLines() const
+    {
+        return outputLines.filter(QRegularExpression(QStringLiteral("^(follow|view posts): ")));
+    }
 };
 
-Road firstRoad()
+// Runs the host with `arguments` and the environment `overrides` on top of this process's
+// own (without LANTERNCREST_API_BASE_URL unless the overrides set it), waiting at most
+// `limitSeconds`.
+HostRun runHost(const QStringList &arguments, const QProcessEnvironment &overrides = {},
+                int limitSeconds = 120)
 {
-    const SampleSeason &season = sampleSeason();
-    const SampleTeam &team = season.teams.front();
-    const SamplePlayer *first = nullptr;
-    for (const SamplePlayer &player : team.players) {
-        // UTF-8 byte order is the order of Unicode scalar values.
-        if (!first
-            || season.positions[player.position].enName < season.positions[first->position].enName)
-            first = &player;
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable :
+         { "LANTERNCREST_API_BASE_URL", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME" })
+        environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(overrides);
+
+    QProcess host;
+    host.setProcessEnvironment(environment);
+    host.start(QStringLiteral(LANTERNCREST_HOST_PROGRAM), arguments);
+    HostRun run;
+    if (!host.waitForFinished(limitSeconds * 1000)) {
+        host.kill();
+        host.waitForFinished();
+    } else if (host.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = host.exitCode();
     }
-    return { QString::fromStdString(team.id),
-             first ? QString::fromStdString(first->id) : QString() };
+    run.outputLines = QString::fromUtf8(host.readAllStandardOutput())
+                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    run.errorText = QString::fromUtf8(host.readAllStandardError());
+    return run;
 }
+
+constexpr const char *kPictures[] = { "1-teams.png", "2-squad.png", "3-profile.png" };
 
 int distinctColours(const QImage &image)
 {
     QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 2) {
+    for (int y = 0; y < image.height(); y += 2)
         for (int x = 0; x < image.width(); x += 2)
             colours.insert(image.pixel(x, y));
-    }
     return static_cast<int>(colours.size());
 }
 
@@ -53,37 +78,41 @@ int pixelsOfFirstCardNear(const QImage &image, Rgb colour)
 {
     const QColor wanted = QColor::fromRgb(colour);
     int count = 0;
-    for (int y = 0; y < image.height() / 3; ++y) {
+    for (int y = 0; y < image.height() / 3; ++y)
         for (int x = 0; x < image.width() / 3; ++x) {
             const QColor seen = image.pixelColor(x, y);
-            if (std::abs(seen.red() - wanted.red()) <= 8
-                && std::abs(seen.green() - wanted.green()) <= 8
-                && std::abs(seen.blue() - wanted.blue()) <= 8)
-                ++count;
+            count += std::abs(seen.red() - wanted.red()) <= 8
+                    && std::abs(seen.green() - wanted.green()) <= 8
+                    && std::abs(seen.blue() - wanted.blue()) <= 8;
         }
-    }
     return count;
 }
 
 void expectWalkedRoad(const HostRun &run, const QString &baseUrl, const QDir &pictures)
 {
     ASSERT_EQ(run.exitCode, 0) << run.errorText.toStdString();
-    EXPECT_TRUE(run.errorText.contains(QStringLiteral("the three screens are in ")
-                                       + pictures.absolutePath()))
+    EXPECT_TRUE(run.errorText.contains("the three screens are in " + pictures.absolutePath()))
             << run.errorText.toStdString();
 
-    const Road road = firstRoad();
-    ASSERT_FALSE(road.playerId.isEmpty());
+    // The first team's first card: first position by English name, then answer order (UTF-8 byte
+    // order is the order of Unicode scalar values).
+    const SampleSeason &season = sampleSeason();
+    const SampleTeam &team = season.teams.front();
+    const auto first = std::min_element(
+            team.players.begin(), team.players.end(), [&](const auto &a, const auto &b) {
+                return season.positions[a.position].enName < season.positions[b.position].enName;
+            });
+    ASSERT_NE(first, team.players.end());
+    const QString player = QString::fromStdString(first->id);
     EXPECT_EQ(run.playerActionLines(),
-              (QStringList{ QStringLiteral("follow: ") + road.playerId,
-                            QStringLiteral("view posts: ") + road.playerId }));
+              (QStringList{ "follow: " + player, "view posts: " + player }));
 
     // The framework's own diagnostics: the refused first request led to one log-in, and the
     // teams and the first team's squad were asked for where the host pointed it.
-    EXPECT_EQ(run.count(QStringLiteral("refresh token called")), 1);
-    EXPECT_GE(run.count(baseUrl + QStringLiteral("v1/seasons/4jgw0ek6ajq3m5ya/teams")), 1);
-    EXPECT_GE(run.count(baseUrl + QStringLiteral("v1/team-players-in-current-season?id=")
-                        + road.teamId + QStringLiteral("&season_id=4jgw0ek6ajq3m5ya")),
+    EXPECT_EQ(run.count("refresh token called"), 1);
+    EXPECT_GE(run.count(baseUrl + "v1/seasons/4jgw0ek6ajq3m5ya/teams"), 1);
+    EXPECT_GE(run.count(baseUrl + "v1/team-players-in-current-season?id="
+                        + QString::fromStdString(team.id) + "&season_id=4jgw0ek6ajq3m5ya"),
               1);
 
     std::vector<QImage> images;
@@ -95,7 +124,7 @@ void expectWalkedRoad(const HostRun &run, const QString &baseUrl, const QDir &pi
     }
     EXPECT_EQ(images[0].size(), images[1].size());
     EXPECT_EQ(images[1].size(), images[2].size());
-    EXPECT_GT(pixelsOfFirstCardNear(images[0], sampleSeason().teams.front().primary), 200)
+    EXPECT_GT(pixelsOfFirstCardNear(images[0], team.primary), 200)
             << "the first team's crest is not in the picture of the grid";
     EXPECT_NE(images[0], images[1]);
     EXPECT_NE(images[1], images[2]);
@@ -105,53 +134,42 @@ void expectWalkedRoad(const HostRun &run, const QString &baseUrl, const QDir &pi
 TEST(HostWalk, WalksFromTheTeamsToAProfileAndReportsBothActions)
 {
     enum class Pointing { Argument, Environment, SampleService };
-    const struct
-    {
-        const char *name;
-        Pointing pointing;
-    } cases[] = {
+    const std::pair<const char *, Pointing> cases[] = {
         { "--service", Pointing::Argument },
         { "LANTERNCREST_API_BASE_URL", Pointing::Environment },
         { "its own sample service", Pointing::SampleService },
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &[name, pointing] : cases) {
+        SCOPED_TRACE(name);
         SampleService service;
         ASSERT_TRUE(service.start());
         QTemporaryDir pictures;
-        QStringList arguments{ QStringLiteral("--walk"), pictures.path(),
-                               QStringLiteral("--timeout"), QStringLiteral("60") };
+        QStringList arguments{ "--walk", pictures.path(), "--timeout", "60" };
         QProcessEnvironment overrides;
-        if (c.pointing == Pointing::Argument)
-            arguments << QStringLiteral("--service") << service.baseUrl();
-        if (c.pointing == Pointing::Environment)
-            overrides.insert(QStringLiteral("LANTERNCREST_API_BASE_URL"), service.baseUrl());
+        if (pointing == Pointing::Argument)
+            arguments << "--service" << service.baseUrl();
+        if (pointing == Pointing::Environment)
+            overrides.insert("LANTERNCREST_API_BASE_URL", service.baseUrl());
 
         const HostRun run = runHost(arguments, overrides);
-
-        if (c.pointing == Pointing::SampleService) {
+        QString baseUrl = service.baseUrl();
+        if (pointing == Pointing::SampleService) {
             // The host's own service runs on another port; ours heard nothing.
             EXPECT_EQ(service.counters().dataRequests, 0);
-            const QString said = QStringLiteral("service at ");
-            const qsizetype at = run.errorText.indexOf(said);
-            ASSERT_GE(at, 0) << run.errorText.toStdString();
-            const QString hostService =
-                    run.errorText.mid(at + said.size()).section(QLatin1Char('\n'), 0, 0);
-            EXPECT_TRUE(hostService.startsWith(QStringLiteral("http://127.0.0.1:")))
-                    << hostService.toStdString();
-            expectWalkedRoad(run, hostService, QDir(pictures.path()));
+            baseUrl = run.errorText.section("service at ", 1).section(QLatin1Char('\n'), 0, 0);
+            EXPECT_TRUE(baseUrl.startsWith("http://127.0.0.1:")) << run.errorText.toStdString();
         } else {
-            expectWalkedRoad(run, service.baseUrl(), QDir(pictures.path()));
             const SampleService::Counters counters = service.counters();
             EXPECT_EQ(counters.unauthorized, 1);
             EXPECT_EQ(counters.logins, 1);
             EXPECT_EQ(counters.dataRequests, 3); // refused teams, teams again, the squad
             EXPECT_GT(counters.imageRequests, 0);
         }
+        expectWalkedRoad(run, baseUrl, QDir(pictures.path()));
     }
 }
 
-TEST(HostWalk, GivesUpAfterItsTimeOutSayingWhatItWaitedFor)
+TEST(HostWalk, RefusesArgumentsItCannotUseAndGivesUpAfterItsTimeOutSayingWhatItWaitedFor)
 {
     // A service that is gone: every request fails, the grid stays empty.
     SampleService service;
@@ -159,42 +177,31 @@ TEST(HostWalk, GivesUpAfterItsTimeOutSayingWhatItWaitedFor)
     const QString gone = service.baseUrl();
     service.stop();
     QTemporaryDir pictures;
-
-    const HostRun run =
-            runHost({ QStringLiteral("--walk"), pictures.path(), QStringLiteral("--service"), gone,
-                      QStringLiteral("--timeout"), QStringLiteral("2") },
-                    {}, 30);
-
-    EXPECT_NE(run.exitCode, 0);
-    EXPECT_TRUE(run.errorText.contains(
-            QStringLiteral("timed out after 2 s waiting for the teams grid")))
-            << run.errorText.toStdString();
-    EXPECT_TRUE(run.playerActionLines().isEmpty());
-    EXPECT_FALSE(QDir(pictures.path()).exists(QString::fromLatin1(kPictures[0])));
-}
-
-TEST(HostWalk, RefusesArgumentsItCannotUse)
-{
-    QTemporaryDir pictures;
     const struct
     {
         QStringList arguments;
+        int exitCode;
         const char *says;
     } cases[] = {
-        { { "--timeout", "0" }, "Not a number of seconds: 0" },
-        { { "--timeout", "soon" }, "Not a number of seconds: soon" },
-        { { "--service", "ftp://127.0.0.1/" }, "Not a service URL" },
-        { { "--service", "http://127.0.0.1/?season=1" }, "Not a service URL" },
-        { { "elsewhere" }, "Unexpected argument: elsewhere" },
+        { { "--service", gone, "--timeout", "2" },
+          1,
+          "timed out after 2 s waiting for the teams grid" },
+        { { "--timeout", "0" }, 2, "Not a number of seconds: 0" },
+        { { "--timeout", "soon" }, 2, "Not a number of seconds: soon" },
+        { { "--service", "ftp://127.0.0.1/" }, 2, "Not a service URL" },
+        { { "--service", "http://127.0.0.1/?season=1" }, 2, "Not a service URL" },
+        { { "elsewhere" }, 2, "Unexpected argument: elsewhere" },
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.says);
-        const HostRun run = runHost(
-                QStringList{ QStringLiteral("--walk"), pictures.path() } + c.arguments, {}, 30);
-        EXPECT_EQ(run.exitCode, 2);
+        const HostRun run = runHost(QStringList{ "--walk", pictures.path() } + c.arguments, {}, 30);
+        EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_TRUE(run.errorText.contains(QString::fromLatin1(c.says)))
                 << run.errorText.toStdString();
-        EXPECT_TRUE(run.outputLines.isEmpty());
+        // A refusal prints nothing; a walk that gave up reports no player action.
+        EXPECT_TRUE(c.exitCode == 2 ? run.outputLines.isEmpty()
+                                    : run.playerActionLines().isEmpty());
+        EXPECT_FALSE(QDir(pictures.path()).exists(QString::fromLatin1(kPictures[0])));
     }
 }
 

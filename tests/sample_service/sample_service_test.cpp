@@ -3,22 +3,23 @@
 #include "api/api_configuration.h"
 #include "platform/coding/json_decoder.h"
 #include "records/answers.h"
+#include "tests/support/loopback_service.h"
 
-#include <QEventLoop>
 #include <QImage>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QTimer>
 
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace lanterncrest::test {
 namespace {
 
+using namespace std::chrono_literals;
 using nlohmann::json;
 
 constexpr const char *kSeason = "4jgw0ek6ajq3m5ya";
@@ -44,18 +45,8 @@ struct Exchange
 // Waits for all replies together, so a test can ask for many at once as a screen does.
 std::vector<Exchange> finish(const std::vector<QNetworkReply *> &replies)
 {
-    QEventLoop loop;
-    std::size_t pending = 0;
-    for (QNetworkReply *reply : replies) {
-        if (!reply->isFinished() && ++pending)
-            QObject::connect(reply, &QNetworkReply::finished, &loop, [&] {
-                if (--pending == 0)
-                    loop.quit();
-            });
-    }
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    if (pending > 0)
-        loop.exec();
+    const auto finished = [](QNetworkReply *reply) { return reply->isFinished(); };
+    waitUntil([&] { return std::all_of(replies.begin(), replies.end(), finished); }, 20s);
     std::vector<Exchange> exchanges;
     for (QNetworkReply *reply : replies) {
         const int status = reply->isFinished()
@@ -117,34 +108,7 @@ protected:
     QNetworkAccessManager network;
 };
 
-TEST_F(SampleServiceTest, DataNeedsTheExactBearerTokenOfThisRun)
-{
-    const Exchange refused = data(seasonPath(kSeason));
-    EXPECT_EQ(refused.status, 401);
-    EXPECT_TRUE(refused.parsed().contains("message"));
-
-    json answer = logIn(credentials()).parsed();
-    ASSERT_TRUE(answer["access_token"].is_string() && answer["refresh_token"].is_string());
-    const QByteArray token = QByteArray::fromStdString(answer["access_token"]);
-    const QByteArray wrong[] = { {},
-                                 token,
-                                 "Basic " + token,
-                                 "Bearer " + token.chopped(1),
-                                 "Bearer " + token + "x",
-                                 "Bearer " + QByteArray::fromStdString(answer["refresh_token"]) };
-    for (std::size_t i = 0; i < std::size(wrong); ++i)
-        EXPECT_EQ(get(seasonPath(kSeason), wrong[i]).status, 401)
-                << "case " << i; // never print the token
-    EXPECT_EQ(data(seasonPath(kSeason), token).status, 200);
-
-    // A restarted service forgets the tokens of its previous run.
-    TearDown();
-    ASSERT_TRUE(service.start());
-    EXPECT_EQ(data(seasonPath(kSeason), token).status, 401);
-    EXPECT_EQ(data(seasonPath(kSeason), this->token()).status, 200);
-}
-
-TEST_F(SampleServiceTest, WrongOrMalformedCredentialsGetNoToken)
+TEST_F(SampleServiceTest, OnlyTheServiceAccountGetsATokenAndDataNeedsTheExactOneOfThisRun)
 {
     const std::string email = ApiConfiguration::serviceAccountEmail().toStdString();
     const std::string password = ApiConfiguration::serviceAccountPassword().toStdString();
@@ -159,11 +123,39 @@ TEST_F(SampleServiceTest, WrongOrMalformedCredentialsGetNoToken)
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Exchange reply = logIn(cases[i].first);
-        EXPECT_EQ(reply.status, cases[i].second) << "case " << i;
-        EXPECT_TRUE(reply.parsed().contains("message") && !reply.parsed().contains("access_token"))
-                << "case " << i;
+        SCOPED_TRACE(i);
+        EXPECT_EQ(reply.status, cases[i].second);
+        EXPECT_TRUE(reply.parsed().contains("message") && !reply.parsed().contains("access_token"));
     }
     EXPECT_EQ(service.counters().logins, 0);
+
+    const Exchange refused = data(seasonPath(kSeason));
+    EXPECT_EQ(refused.status, 401);
+    EXPECT_TRUE(refused.parsed().contains("message"));
+
+    json answer = logIn(credentials()).parsed();
+    ASSERT_TRUE(answer["access_token"].is_string() && answer["refresh_token"].is_string());
+    const QByteArray token = QByteArray::fromStdString(answer["access_token"]);
+    const QByteArray wrong[] = { {},
+                                 token,
+                                 "Basic " + token,
+                                 "Bearer " + token.chopped(1),
+                                 "Bearer " + token + "x",
+                                 "Bearer " + QByteArray::fromStdString(answer["refresh_token"]) };
+    // Never print the token.
+    for (std::size_t i = 0; i < std::size(wrong); ++i)
+        EXPECT_EQ(get(seasonPath(kSeason), wrong[i]).status, 401) << "case " << i;
+    EXPECT_EQ(data(seasonPath(kSeason), token).status, 200);
+
+    // A restarted service forgets the tokens of its previous run.
+    TearDown();
+    ASSERT_TRUE(service.start());
+    EXPECT_EQ(data(seasonPath(kSeason), token).status, 401);
+    EXPECT_EQ(data(seasonPath(kSeason), this->token()).status, 200);
+    // It owns its port.
+    EXPECT_FALSE(service.start());
+    SampleService second;
+    EXPECT_FALSE(second.start(service.port()));
 }
 
 // Arabic letters lie in U+0600..U+067F, whose UTF-8 lead bytes are D8 and D9; Latin text has
@@ -193,47 +185,43 @@ TEST_F(SampleServiceTest, SeasonAndSquadsDecodeIntoTheFrameworksRecords)
     std::set<std::string> teamIds;
     for (const TeamData &team : *season.value().data) {
         ASSERT_TRUE(team.id && isEnglish(team.en_name));
-        const std::string &name = *team.en_name;
+        SCOPED_TRACE(*team.en_name);
         EXPECT_TRUE(isArabic(team.ar_name) && hasPicture(team.image)
-                    && teamIds.insert(*team.id).second)
-                << name;
+                    && teamIds.insert(*team.id).second);
 
-        const QString id = QString::fromStdString(*team.id);
         const auto squad = JSONDecoder::decode<PlayerList>(
-                data(squadPath(id, kSeason), token).body.toStdString());
-        ASSERT_TRUE(squad.ok() && squad.value().data) << name;
-        EXPECT_GE(squad.value().data->size(), 20u) << name;
+                data(squadPath(QString::fromStdString(*team.id), kSeason), token)
+                        .body.toStdString());
+        ASSERT_TRUE(squad.ok() && squad.value().data);
+        EXPECT_GE(squad.value().data->size(), 20u);
         std::set<std::string> positions, countries;
         std::set<std::int64_t> numbers;
         for (const People &p : *squad.value().data) {
-            const std::string where = name + " / " + p.en_name.value_or("?");
-            EXPECT_TRUE(isArabic(p.ar_name) && isEnglish(p.en_name) && hasPicture(p.image))
-                    << where;
-            EXPECT_TRUE(p.national_shirt_number && numbers.insert(*p.national_shirt_number).second)
-                    << where;
-            EXPECT_TRUE(p.currentTeam && p.currentTeam->data && p.currentTeam->data->id == team.id)
-                    << where;
-            ASSERT_TRUE(p.position && p.position->data && p.position->data->en_name) << where;
-            EXPECT_TRUE(isArabic(p.position->data->ar_name)) << where;
-            ASSERT_TRUE(p.country && p.country->data && p.country->data->en_name) << where;
-            EXPECT_TRUE(hasPicture(p.country->data->image)) << where;
+            SCOPED_TRACE(p.en_name.value_or("?"));
+            EXPECT_TRUE(isArabic(p.ar_name) && isEnglish(p.en_name) && hasPicture(p.image));
+            EXPECT_TRUE(p.national_shirt_number && numbers.insert(*p.national_shirt_number).second);
+            EXPECT_TRUE(p.currentTeam && p.currentTeam->data && p.currentTeam->data->id == team.id);
+            ASSERT_TRUE(p.position && p.position->data && p.position->data->en_name);
+            EXPECT_TRUE(isArabic(p.position->data->ar_name));
+            ASSERT_TRUE(p.country && p.country->data && p.country->data->en_name);
+            EXPECT_TRUE(hasPicture(p.country->data->image));
             positions.insert(*p.position->data->en_name);
             countries.insert(*p.country->data->en_name);
         }
-        EXPECT_EQ(positions.size(), 4u) << name;
+        EXPECT_EQ(positions.size(), 4u);
         // The squad card colours a player by the exact country name, trailing blank included.
         EXPECT_TRUE(countries.count("Qatar") && countries.count("Argentina ")
-                    && !countries.count("Argentina"))
-                << name;
-        EXPECT_GE(countries.size(), 3u) << name;
+                    && !countries.count("Argentina"));
+        EXPECT_GE(countries.size(), 3u);
     }
 }
 
-TEST_F(SampleServiceTest, PicturesAreDistinctPngsServedAllAtOnceWithoutAToken)
+TEST_F(SampleServiceTest, PicturesAreDistinctPngsWithoutATokenAndUnknownPathsAreNotFound)
 {
-    json season = data(seasonPath(kSeason), token()).parsed();
-    json squad = data(squadPath(QString::fromStdString(season["data"][0]["id"]), kSeason), token())
-                         .parsed();
+    const QByteArray token = this->token();
+    json season = data(seasonPath(kSeason), token).parsed();
+    const QString team = QString::fromStdString(season["data"][0]["id"]);
+    json squad = data(squadPath(team, kSeason), token).parsed();
     ASSERT_TRUE(season["data"].size() >= 2 && squad["data"].size() >= 2);
     std::vector<json> pictures = { season["data"][0]["image"], season["data"][1]["image"],
                                    squad["data"][0]["country"]["data"]["image"] };
@@ -251,13 +239,7 @@ TEST_F(SampleServiceTest, PicturesAreDistinctPngsServedAllAtOnceWithoutAToken)
         distinct.insert(e.body);
     }
     EXPECT_EQ(distinct.size(), replies.size());
-}
 
-TEST_F(SampleServiceTest, UnknownSeasonsTeamsPathsAndPicturesAreNotFound)
-{
-    const QByteArray token = this->token();
-    const QString team =
-            QString::fromStdString(data(seasonPath(kSeason), token).parsed()["data"][0]["id"]);
     for (const QString &path :
          { seasonPath("0000000000000000"), seasonPath(QString(kSeason).toUpper()),
            squadPath(team, "0000000000000000"), squadPath("nosuchteam000000", kSeason),
@@ -268,13 +250,6 @@ TEST_F(SampleServiceTest, UnknownSeasonsTeamsPathsAndPicturesAreNotFound)
         EXPECT_EQ(reply.status, 404) << path.toStdString();
         EXPECT_TRUE(reply.parsed().contains("message")) << path.toStdString();
     }
-}
-
-TEST_F(SampleServiceTest, OwnsItsPort)
-{
-    EXPECT_FALSE(service.start());
-    SampleService second;
-    EXPECT_FALSE(second.start(service.port()));
 }
 
 TEST(HostPlaceholders, BothAreCompiledInAsHorizontalPngs)

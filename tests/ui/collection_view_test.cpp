@@ -17,11 +17,9 @@ using namespace lanterncrest;
 
 namespace {
 
-class LabelCell : public CollectionViewCell
+struct LabelCell : CollectionViewCell
 {
-public:
-    LabelCell() : label(new QLabel(this)) { }
-    QLabel *label;
+    QLabel *label = new QLabel(this);
 };
 
 // One section of numbered items; each cell shows its item's number after a prefix.
@@ -107,12 +105,12 @@ TEST_F(CollectionViewTest, ScrollingRecyclesAFewCellsAndEachShowsItsOwnItem)
     EXPECT_LE(cellsMade, bound);
 }
 
-TEST_F(CollectionViewTest, ATapSelectsTheCellsItemAndADragSelectsNothing)
+TEST_F(CollectionViewTest, ATapSelectsTheCellsItemADragNothingAndReloadDataReusesPooledCells)
 {
     install(30);
     QTest::mouseClick(cell(4), Qt::LeftButton, {}, cell(4)->rect().center());
-    QTest::mouseClick(cell(4)->label, Qt::LeftButton, {},
-                      QPoint(2, 2)); // a tap on a label counts for its cell
+    // A tap on a label counts for its cell.
+    QTest::mouseClick(cell(4)->label, Qt::LeftButton, {}, QPoint(2, 2));
     view.verticalScrollBar()->setValue(200);
     QTest::mouseClick(cell(9), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(items->selected, (std::vector<IndexPath>{ { 0, 4 }, { 0, 4 }, { 0, 9 } }));
@@ -125,14 +123,12 @@ TEST_F(CollectionViewTest, ATapSelectsTheCellsItemAndADragSelectsNothing)
     QTest::mouseMove(view.viewport(), start - QPoint(0, 80));
     QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, start - QPoint(0, 80));
     EXPECT_EQ(view.verticalScrollBar()->value(), 80);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
-                      QPoint(127, 100)); // the gap between two cells
+    // The gap between two cells.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(127, 100));
     EXPECT_TRUE(items->selected.empty());
-}
 
-TEST_F(CollectionViewTest, ReloadDataShowsTheChangedDataWithPooledCells)
-{
-    install(5);
+    // Reloading shows the changed data with the pooled cells.
+    const int made = cellsMade;
     items->count = 2;
     items->prefix = "new ";
     view.reloadData();
@@ -144,7 +140,7 @@ TEST_F(CollectionViewTest, ReloadDataShowsTheChangedDataWithPooledCells)
     const auto live = view.viewport()->findChildren<LabelCell *>();
     EXPECT_EQ(std::count_if(live.begin(), live.end(), [](LabelCell *c) { return c->isVisible(); }),
               2);
-    EXPECT_EQ(cellsMade, 5);
+    EXPECT_EQ(cellsMade, made);
 
     // A data source that is gone leaves the view empty instead of calling into freed memory.
     items.reset();

@@ -26,38 +26,10 @@ public:
     NavigationController *loadedInside = nullptr;
 };
 
-TEST(Navigation, PushLoadsTheViewInsideTheStackAndBackPopsWithTitles)
-{
-    NavigationController navigation(std::make_shared<TitledController>(QStringLiteral("Teams")));
-    navigation.resize(375, 600);
-    navigation.show();
-    NavigationBar &bar = *navigation.navigationBar();
-    EXPECT_EQ(bar.title(), QStringLiteral("Teams"));
-    EXPECT_TRUE(bar.backButton()->isHidden());
-
-    auto squad = std::make_shared<TitledController>(QStringLiteral("Squad"));
-    EXPECT_FALSE(squad->isViewLoaded());
-    navigation.pushViewController(squad, true);
-    EXPECT_EQ(squad->loads, 1);
-    EXPECT_EQ(squad->loadedInside, &navigation);
-    EXPECT_EQ(navigation.findChild<QStackedWidget *>()->currentWidget(), squad->viewIfLoaded());
-    EXPECT_EQ(bar.title(), QStringLiteral("Squad"));
-    EXPECT_TRUE(bar.backButton()->text().endsWith(QStringLiteral("Teams")));
-
-    std::weak_ptr<ViewController> watched = squad;
-    squad.reset();
-    bar.backButton()->click();
-    EXPECT_EQ(navigation.viewControllers().size(), 1u);
-    EXPECT_EQ(bar.title(), QStringLiteral("Teams"));
-    EXPECT_TRUE(bar.backButton()->isHidden());
-    EXPECT_FALSE(watched.expired()); // the click is still being handled
-    QApplication::processEvents();
-    EXPECT_TRUE(watched.expired());
-}
-
-// A back title too long for a third of the bar gives way to "Back"; the back button keeps the
-// leading side in both directions and the title stays clear of it.
-TEST(Navigation, TheBackButtonKeepsTheLeadingSideAndALongBackTitleGivesWayToBack)
+// Pushing loads the view inside the stack and back pops it, titles following. A back title too
+// long for a third of the bar gives way to "Back"; the back button keeps the leading side in both
+// directions and the title stays clear of it.
+TEST(Navigation, PushAndBackKeepTheBackButtonLeadingAndALongBackTitleGivesWayToBack)
 {
     const QString longTitle = QStringLiteral("A Club Whose Name Runs On Far Too Long For Any Bar");
     const struct
@@ -65,24 +37,44 @@ TEST(Navigation, TheBackButtonKeepsTheLeadingSideAndALongBackTitleGivesWayToBack
         Qt::LayoutDirection direction;
         QString under;
         QString back;
+        bool animated;
     } cases[] = {
-        { Qt::LeftToRight, QStringLiteral("Teams"), QStringLiteral("‹ Teams") },
-        { Qt::RightToLeft, QStringLiteral("Teams"), QStringLiteral("‹ Teams") },
-        { Qt::LeftToRight, longTitle, QStringLiteral("‹ Back") },
+        { Qt::LeftToRight, QStringLiteral("Teams"), QStringLiteral("‹ Teams"), true },
+        { Qt::RightToLeft, QStringLiteral("Teams"), QStringLiteral("‹ Teams"), false },
+        { Qt::LeftToRight, longTitle, QStringLiteral("‹ Back"), false },
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.back.toStdString());
         NavigationController navigation(std::make_shared<TitledController>(c.under));
         navigation.setLayoutDirection(c.direction);
         navigation.resize(375, 600);
         navigation.show();
-        navigation.pushViewController(std::make_shared<TitledController>(QStringLiteral("Squad")),
-                                      false);
-        const NavigationBar &bar = *navigation.navigationBar();
+        NavigationBar &bar = *navigation.navigationBar();
+        EXPECT_EQ(bar.title(), c.under);
+        EXPECT_TRUE(bar.backButton()->isHidden());
+
+        auto squad = std::make_shared<TitledController>(QStringLiteral("Squad"));
+        EXPECT_FALSE(squad->isViewLoaded());
+        navigation.pushViewController(squad, c.animated);
+        EXPECT_EQ(squad->loads, 1);
+        EXPECT_EQ(squad->loadedInside, &navigation);
+        EXPECT_EQ(navigation.findChild<QStackedWidget *>()->currentWidget(), squad->viewIfLoaded());
+        EXPECT_EQ(bar.title(), QStringLiteral("Squad"));
         const QRect back = bar.backButton()->geometry();
         EXPECT_EQ(bar.backButton()->text(), c.back);
         EXPECT_EQ(back.center().x() < bar.width() / 2, c.direction == Qt::LeftToRight);
         EXPECT_FALSE(bar.titleLabel()->geometry().intersects(back));
         EXPECT_NEAR(bar.titleLabel()->geometry().center().x(), bar.rect().center().x(), 1);
+
+        std::weak_ptr<ViewController> watched = squad;
+        squad.reset();
+        bar.backButton()->click();
+        EXPECT_EQ(navigation.viewControllers().size(), 1u);
+        EXPECT_EQ(bar.title(), c.under);
+        EXPECT_TRUE(bar.backButton()->isHidden());
+        EXPECT_FALSE(watched.expired()); // the click is still being handled
+        QApplication::processEvents();
+        EXPECT_TRUE(watched.expired());
     }
 }
 

@@ -7,7 +7,10 @@
 namespace lanterncrest::test {
 namespace {
 
-TEST(ProgressHUD, ShowsOneOverlayOverTheWindowUntilDismissed)
+// One overlay covers the window until dismissed. Screens wait for answers: the overlay follows
+// the newest one's view into its window and goes when the last wait ends, a destroyed view ending
+// its own.
+TEST(ProgressHUD, ShowsOneOverlayOverTheWindowWhileAnyScreenWaitsInIt)
 {
     QWidget window;
     window.resize(400, 300);
@@ -25,15 +28,7 @@ TEST(ProgressHUD, ShowsOneOverlayOverTheWindowUntilDismissed)
     ProgressHUD::dismiss();
     EXPECT_FALSE(ProgressHUD::isVisible());
     EXPECT_TRUE(window.findChildren<ProgressOverlay *>().isEmpty());
-}
 
-// Screens wait for answers: the overlay follows the newest one's view into its window and goes
-// when the last wait ends, a destroyed view ending its own.
-TEST(ProgressHUD, StaysWhileAnyScreenWaitsInTheWindowItsViewIsPutIn)
-{
-    QWidget window;
-    window.resize(300, 200);
-    window.show();
     auto *first = new QWidget;
     auto *second = new QWidget;
     ProgressHUD::showLoading(first);
