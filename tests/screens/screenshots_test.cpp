@@ -1,13 +1,9 @@
 // Screens drawn whole, saved for a person to look at, and checked where it matters.
 
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "platform/ui/image_loader.h"
-#include "screens/profile/player_profile_header_view.h"
-#include "screens/profile/player_profile_view_controller.h"
 #include "screens/teams/player_list_collection_view_cell.h"
-#include "screens/teams/position_header_view.h"
 #include "screens/teams/season_teams_view_controller.h"
 #include "screens/teams/team_collection_view_cell.h"
 #include "tests/screens/screen_fixtures.h"
@@ -95,8 +91,7 @@ TEST_P(Screenshot, ASquadOf25ShowsEveryCardsNameOnItsCountrysColourUnderItsHeade
     }
     const int sorted[] = { 1, 3, 0, 2 }; // Defender, Forward, Goalkeeper, Midfielder
     for (int section = 0; section < 4; ++section) {
-        auto *header = dynamic_cast<PositionHeaderView *>(
-                grid.supplementaryView(CollectionView::elementKindSectionHeader(), { section, 0 }));
+        const PositionHeaderView *header = sectionHeader(grid, section);
         ASSERT_NE(header, nullptr);
         const char *const *name = positions[sorted[section]];
         EXPECT_EQ(header->positionName()->text(),
@@ -125,8 +120,7 @@ TEST_P(Screenshot, AProfileShowsTheFilledHeader)
     QWidget *view = screen->view();
     view->resize(375, 667);
     view->show();
-    const auto *header = dynamic_cast<PlayerProfileHeaderView *>(
-            screen->playerProfileTableView()->tableHeaderView());
+    const auto *header = profileHeader(*screen);
     ASSERT_NE(header, nullptr);
     ASSERT_TRUE(waitUntil([&] {
         return shownColor(*header->teamIcon()) == flagGreen
@@ -198,21 +192,16 @@ TEST_P(Screenshot, LongNamesWrapOrEndInAnEllipsisInsideTheirCards)
     CollectionView &squadGrid = *squad->playerListCollectionView();
     squadGrid.layoutIfNeeded();
     auto *card = dynamic_cast<PlayerListCollectionViewCell *>(squadGrid.cellForItem({ 0, 0 }));
-    auto *header = dynamic_cast<PositionHeaderView *>(
-            squadGrid.supplementaryView(CollectionView::elementKindSectionHeader(), { 0, 0 }));
+    auto *header = sectionHeader(squadGrid, 0);
     ASSERT_TRUE(card && header);
     const QImage teamsShot = saved(*teamsScreen->view(), "long_names_teams_" + language);
     const QImage squadShot = saved(harness.navigation, "long_names_squad_" + language);
 
     // The profile, as a tap on the card opens it.
-    QTest::mouseClick(squadGrid.viewport(), Qt::LeftButton, {},
-                      squadGrid.layoutFrames().itemFrame({ 0, 0 })->center().toPoint());
-    auto profile = std::dynamic_pointer_cast<PlayerProfileViewController>(
-            harness.navigation.topViewController());
+    const auto profile = harness.tap(squadGrid, { 0, 0 });
     ASSERT_NE(profile, nullptr);
-    auto *profileHeader = dynamic_cast<PlayerProfileHeaderView *>(
-            profile->playerProfileTableView()->tableHeaderView());
-    ASSERT_NE(profileHeader, nullptr);
+    auto *shownProfile = profileHeader(*profile);
+    ASSERT_NE(shownProfile, nullptr);
     spinFor(std::chrono::milliseconds(20));
     const QImage profileShot = saved(harness.navigation, "long_names_profile_" + language);
 
@@ -236,11 +225,11 @@ TEST_P(Screenshot, LongNamesWrapOrEndInAnEllipsisInsideTheirCards)
         { "card's last name", card->lastNameLabel(), card->containerView(), harness.navigation,
           squadShot, true },
         { "position header", header->positionName(), header, harness.navigation, squadShot, true },
-        { "profile's first name", profileHeader->nameLabel(), profileHeader, harness.navigation,
+        { "profile's first name", shownProfile->nameLabel(), shownProfile, harness.navigation,
           profileShot, true },
-        { "profile's last name", profileHeader->lastNameLabel(), profileHeader, harness.navigation,
+        { "profile's last name", shownProfile->lastNameLabel(), shownProfile, harness.navigation,
           profileShot, true },
-        { "profile's position", profileHeader->positionLabel(), profileHeader, harness.navigation,
+        { "profile's position", shownProfile->positionLabel(), shownProfile, harness.navigation,
           profileShot, true },
     };
     for (const auto &row : rows) {

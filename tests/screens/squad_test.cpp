@@ -1,15 +1,10 @@
 #include <QGraphicsEffect>
-#include <QScrollBar>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <set>
 
 #include "platform/ui/host_images.h"
-#include "screens/profile/player_profile_header_view.h"
-#include "screens/profile/player_profile_view_controller.h"
 #include "screens/teams/player_list_collection_view_cell.h"
 #include "screens/teams/position_grouping.h"
-#include "screens/teams/position_header_view.h"
 #include "screens/teams/season_teams_view_controller.h"
 #include "screens/teams/team_collection_view_cell.h"
 #include "tests/screens/screen_fixtures.h"
@@ -63,9 +58,12 @@ TEST(SquadGrouping, OneSectionPerPositionInScalarValueOrderKeepingTheAnswersOrde
     }
 }
 
-TEST(SquadCard, ShowsNamesNumberAndColoursOfItsOwnPlayer)
+TEST(SquadCard, ShowsNamesNumberPhotoAndColoursOfItsOwnPlayer)
 {
     const auto cell = fromNib<PlayerListCollectionViewCell>("PlayerListCollectionViewCell");
+    const QPixmap placeholder =
+            HostImages::named(QStringLiteral("imageHorizontalPlaceHolderSmall"));
+    ASSERT_FALSE(placeholder.isNull());
     const struct
     {
         const char *language;
@@ -107,11 +105,13 @@ TEST(SquadCard, ShowsNamesNumberAndColoursOfItsOwnPlayer)
     };
     for (const auto &c : cases) {
         PreferredLanguage language(c.language);
-        // A card that showed someone else first, black on blue with a number.
+        // A card that showed someone else first, black on blue with a number and his photo.
         cell->configure(makePlayer({ .enName = "Previous Player",
                                      .arName = "لاعب سابق",
                                      .number = 99,
-                                     .country = "Argentina " }));
+                                     .country = "Argentina ",
+                                     .thumb = "http://127.0.0.1:9/a.png" }));
+        cell->playerPhoto()->setImage(QPixmap(4, 4));
         People player = makePlayer(c.player);
         player.shirt_number = 5; // the club's number is never the one shown
         cell->configure(player);
@@ -120,24 +120,10 @@ TEST(SquadCard, ShowsNamesNumberAndColoursOfItsOwnPlayer)
         EXPECT_EQ(cell->lastNameLabel()->optionalText(), c.last) << where;
         EXPECT_EQ(cell->shirtNoLabel()->optionalText(), c.number) << where;
         EXPECT_EQ(cell->containerView()->layerStyle().backgroundColor, c.background) << where;
+        EXPECT_EQ(cell->playerPhoto()->image().toImage(), placeholder.toImage()) << where;
         for (const Label *text : { cell->nameLabel(), cell->lastNameLabel(), cell->shirtNoLabel() })
             EXPECT_EQ(text->palette().color(text->foregroundRole()), c.text) << where;
     }
-}
-
-TEST(SquadCard, APlayerWithoutPhotoOrNumberShowsOnlyHisOwnCard)
-{
-    const auto cell = fromNib<PlayerListCollectionViewCell>("PlayerListCollectionViewCell");
-    const QPixmap placeholder =
-            HostImages::named(QStringLiteral("imageHorizontalPlaceHolderSmall"));
-    ASSERT_FALSE(placeholder.isNull());
-    cell->configure(makePlayer(
-            { .enName = "Akram Afif", .number = 11, .thumb = "http://127.0.0.1:9/a.png" }));
-    cell->playerPhoto()->setImage(QPixmap(4, 4)); // as if Afif's photo had arrived
-    cell->configure(makePlayer({ .enName = "Lionel Messi" }));
-    EXPECT_EQ(cell->lastNameLabel()->optionalText(), "MESSI");
-    EXPECT_EQ(cell->shirtNoLabel()->optionalText(), std::nullopt);
-    EXPECT_EQ(cell->playerPhoto()->image().toImage(), placeholder.toImage());
 }
 
 TEST(SquadHeader, ShowsThePositionInTheLanguageInCapitalsOrNothing)
@@ -162,35 +148,6 @@ TEST(SquadHeader, ShowsThePositionInTheLanguageInCapitalsOrNothing)
     }
 }
 
-TEST(SquadScreen, ATappedTeamsSquadAsksForThatTeamsPlayers)
-{
-    SquadScreenHarness harness;
-    harness.service.answer(
-            teamsPath,
-            ScriptedAnswer::json(
-                    200,
-                    R"({"data":[{"id":"team-a","en_name":"A"},{"id":"team c/7","en_name":"Team C"}]})"));
-    harness.answer(R"({"data":[]})");
-    auto host = std::make_shared<RecordingHost>();
-    auto teams = SeasonTeamsViewController::viewController();
-    teams->setDelegate(host);
-    harness.navigation.setRootViewController(teams);
-    ASSERT_TRUE(waitUntil([&] { return teams->teams().size() == 2 && !ProgressHUD::isVisible(); }));
-    CollectionView &grid = *teams->teamsCollectionView();
-    grid.layoutIfNeeded();
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
-                      grid.layoutFrames().itemFrame({ 0, 1 })->center().toPoint());
-
-    auto squad = std::dynamic_pointer_cast<PlayerListViewController>(
-            harness.navigation.topViewController());
-    ASSERT_NE(squad, nullptr);
-    EXPECT_EQ(squad->delegate().lock(), host);
-    ASSERT_TRUE(harness.waitUntilLoaded());
-    ASSERT_EQ(harness.service.requestCount(squadPath), 1);
-    EXPECT_EQ(harness.service.requests().back().target,
-              "/v1/team-players-in-current-season?id=team%20c%2F7&season_id=4jgw0ek6ajq3m5ya");
-}
-
 TEST(SquadScreen, AnEmptySquadOrAFailedLoadEndsLoadingInTheNoDataLabel)
 {
     for (const ScriptedAnswer &answer :
@@ -209,16 +166,8 @@ TEST(SquadScreen, AnEmptySquadOrAFailedLoadEndsLoadingInTheNoDataLabel)
     }
 }
 
-TEST(SquadScreen, WithoutATeamIdNothingIsAskedAndNoOverlayShown)
-{
-    SquadScreenHarness harness;
-    harness.open("");
-    spinFor(100ms);
-    EXPECT_EQ(harness.service.requestCount(), 0);
-    EXPECT_FALSE(ProgressHUD::isVisible());
-}
-
-TEST(SquadScreen, TitlesTheTeamInTheLanguageInCapitals)
+// Opened without a team id, as these are, the screen asks for nothing and shows no overlay.
+TEST(SquadScreen, TitlesTheTeamInTheLanguageInCapitalsAndAsksNothingWithoutATeamId)
 {
     SquadScreenHarness harness;
     const TeamData both{ .ar_name = "الريان", .en_name = "Al-Rayyan sc" };
@@ -235,13 +184,22 @@ TEST(SquadScreen, TitlesTheTeamInTheLanguageInCapitals)
     for (const auto &c : cases) {
         PreferredLanguage preferred(c.language);
         EXPECT_EQ(harness.open("", c.team)->title(), c.title) << c.language;
-        harness.navigation.popViewController(false);
     }
+    spinFor(100ms);
+    EXPECT_EQ(harness.service.requestCount(), 0);
+    EXPECT_FALSE(ProgressHUD::isVisible());
 }
 
-TEST(SquadScreen, ATapOpensThatPlaceOfTheSortedSectionsWithTheHostsDelegate)
+// A tap on a team opens its squad and a tap on a card that player's profile, each with the
+// host's delegate.
+TEST(SquadScreen, ATappedTeamsSquadAsksForItsPlayersAndATapOpensThatPlaceOfTheSortedSections)
 {
     SquadScreenHarness harness;
+    harness.service.answer(
+            teamsPath,
+            ScriptedAnswer::json(
+                    200,
+                    R"({"data":[{"id":"team-a","en_name":"A"},{"id":"team c/7","en_name":"Team C"}]})"));
     // In the answer's order; the sections are Defender, Goalkeeper, Midfielder.
     const char *positions[] = {
         "Midfielder", "Goalkeeper", "Defender", "Goalkeeper", "Midfielder",
@@ -255,20 +213,26 @@ TEST(SquadScreen, ATapOpensThatPlaceOfTheSortedSectionsWithTheHostsDelegate)
                             .positionEn = positions[k] });
     harness.answer(squadJson(players));
     auto host = std::make_shared<RecordingHost>();
-    auto screen = harness.open("navigation");
-    screen->setDelegate(host);
+    auto teams = SeasonTeamsViewController::viewController();
+    teams->setDelegate(host);
+    harness.navigation.setRootViewController(teams);
+    ASSERT_TRUE(waitUntil([&] { return teams->teams().size() == 2 && !ProgressHUD::isVisible(); }));
+    teams->teamsCollectionView()->layoutIfNeeded();
+    auto squad = harness.tap<PlayerListViewController>(*teams->teamsCollectionView(), { 0, 1 });
+    ASSERT_NE(squad, nullptr);
+    EXPECT_EQ(squad->delegate().lock(), host);
     ASSERT_TRUE(harness.waitUntilLoaded());
+    ASSERT_EQ(harness.service.requestCount(squadPath), 1);
+    EXPECT_EQ(harness.service.requests().back().target,
+              "/v1/team-players-in-current-season?id=team%20c%2F7&season_id=4jgw0ek6ajq3m5ya");
 
-    // Tapped as a finger would: the grid is scrolled to the card first.
-    CollectionView &grid = *screen->playerListCollectionView();
+    // The grid is scrolled to the card first, as a finger would.
+    CollectionView &grid = *squad->playerListCollectionView();
     const auto frame = grid.layoutFrames().itemFrame({ 1, 2 });
     ASSERT_TRUE(frame);
     grid.verticalScrollBar()->setValue(qRound(frame->top()) - 20);
     grid.layoutIfNeeded();
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
-                      (frame->center() - QPointF(0, grid.verticalScrollBar()->value())).toPoint());
-    auto profile = std::dynamic_pointer_cast<PlayerProfileViewController>(
-            harness.navigation.topViewController());
+    auto profile = harness.tap(grid, { 1, 2 });
     ASSERT_NE(profile, nullptr) << "no profile was pushed";
     EXPECT_EQ(profile->playerObject(), makePlayer(players[6])) << "the third goalkeeper";
     EXPECT_EQ(profile->delegate().lock(), host);
@@ -332,8 +296,7 @@ TEST(SquadScreen, ScrollingShowsEverySectionsOwnNameAndEveryCardsOwnPlayer)
                       k % 4 != 3 ? std::optional<QString>(QString::number(k)) : std::nullopt);
         }
         for (int section = 0; section < 8; ++section) {
-            auto *header = dynamic_cast<PositionHeaderView *>(grid.supplementaryView(
-                    CollectionView::elementKindSectionHeader(), { section, 0 }));
+            auto *header = sectionHeader(grid, section);
             if (!header || !header->isVisible())
                 continue;
             headers.insert(header);
