@@ -187,9 +187,9 @@ TEST(SquadScreen, TitlesTheTeamInTheLanguageInCapitalsAndAsksNothingWithoutATeam
     EXPECT_FALSE(ProgressHUD::isVisible());
 }
 
-// A tap on a team opens its squad and a tap on a card that player's profile, each with the
-// host's delegate.
-TEST(SquadScreen, ATappedTeamsSquadAsksForItsPlayersAndATapOpensThatPlaceOfTheSortedSections)
+// A tap on a team opens its squad, which shows each card's own player while scrolling, and a
+// tap on a card opens that player's profile, each with the host's delegate.
+TEST(SquadScreen, ATappedTeamsSquadShowsItsPlayersInSortedSectionsAndATapOpensThatPlace)
 {
     SquadScreenHarness harness;
     harness.service.answer(
@@ -197,17 +197,17 @@ TEST(SquadScreen, ATappedTeamsSquadAsksForItsPlayersAndATapOpensThatPlaceOfTheSo
             ScriptedAnswer::json(
                     200,
                     R"({"data":[{"id":"team-a","en_name":"A"},{"id":"team c/7","en_name":"Team C"}]})"));
-    // In the answer's order; the sections are Defender, Goalkeeper, Midfielder.
-    const char *positions[] = {
-        "Midfielder", "Goalkeeper", "Defender", "Goalkeeper", "Midfielder",
-        "Defender",   "Goalkeeper", "Defender", "Midfielder", "Goalkeeper"
-    };
+    // Eight sections of six cards, far taller than the window, in the answer's order.
+    const std::vector<std::optional<std::string>> positions{ std::nullopt, "Defender",   "Forward",
+                                                             "Goalkeeper", "Midfielder", "Sweeper",
+                                                             "Wing-back",  "Winger" };
     std::vector<PlayerSpec> players;
-    for (int k = 0; k < 10; ++k)
-        players.push_back({ .id = "player-" + std::to_string(k),
-                            .enName = "Player Number" + std::to_string(k),
-                            .number = k,
-                            .positionEn = positions[k] });
+    for (int k = 0; k < 48; ++k)
+        players.push_back({ .id = std::to_string(k),
+                            .enName = "First" + std::to_string(k) + " Last" + std::to_string(k),
+                            .number = k % 4 != 3 ? std::optional<std::int64_t>(k) : std::nullopt,
+                            .country = k % 2 ? "Qatar" : "Argentina ",
+                            .positionEn = positions[std::size_t(k) % 8] });
     harness.answer(squadJson(players));
     auto host = std::make_shared<RecordingHost>();
     auto teams = SeasonTeamsViewController::viewController();
@@ -223,56 +223,11 @@ TEST(SquadScreen, ATappedTeamsSquadAsksForItsPlayersAndATapOpensThatPlaceOfTheSo
     EXPECT_EQ(harness.service.requests().back().target,
               "/v1/team-players-in-current-season?id=team%20c%2F7&season_id=4jgw0ek6ajq3m5ya");
 
-    // The grid is scrolled to the card first, as a finger would.
+    // Scrolling down and back up hands every header and card to other sections and players,
+    // and each must show its own.
     CollectionView &grid = *squad->playerListCollectionView();
-    const auto frame = grid.layoutFrames().itemFrame({ 1, 2 });
-    ASSERT_TRUE(frame);
-    grid.verticalScrollBar()->setValue(qRound(frame->top()) - 20);
-    grid.layoutIfNeeded();
-    auto profile = harness.tap(grid, { 1, 2 });
-    ASSERT_NE(profile, nullptr) << "no profile was pushed";
-    EXPECT_EQ(profile->playerObject(), makePlayer(players[6])) << "the third goalkeeper";
-    EXPECT_EQ(profile->delegate().lock(), host);
-}
-
-TEST(SquadScreen, AScreenLeftBeforeItsAnswerEndsTheOverlayAndIsThenReleased)
-{
-    SquadScreenHarness harness;
-    harness.service.answer(
-            squadPath,
-            ScriptedAnswer::json(200, squadJson({ { .enName = "A B", .positionEn = "Defender" } }))
-                    .after(200ms));
-    auto screen = harness.open("late");
-    const std::weak_ptr<PlayerListViewController> watched = screen;
-    ASSERT_TRUE(waitUntil([&] { return harness.service.requestCount() == 1; }));
-    harness.navigation.popViewController(true);
-    screen.reset();
-    ASSERT_TRUE(waitUntil([&] { return watched.expired(); }));
-    EXPECT_FALSE(ProgressHUD::isVisible());
-}
-
-// Eight sections of six cards, far taller than the window: scrolling down and back up hands
-// every header and card to other sections and players, and each must show its own.
-TEST(SquadScreen, ScrollingShowsEverySectionsOwnNameAndEveryCardsOwnPlayer)
-{
-    SquadScreenHarness harness;
-    const std::vector<std::optional<std::string>> positions{ std::nullopt, "Defender",   "Forward",
-                                                             "Goalkeeper", "Midfielder", "Sweeper",
-                                                             "Wing-back",  "Winger" };
-    std::vector<PlayerSpec> players;
-    for (int k = 0; k < 48; ++k)
-        players.push_back({ .id = std::to_string(k),
-                            .enName = "First" + std::to_string(k) + " Last" + std::to_string(k),
-                            .number = k % 4 != 3 ? std::optional<std::int64_t>(k) : std::nullopt,
-                            .country = k % 2 ? "Qatar" : "Argentina ",
-                            .positionEn = positions[std::size_t(k) % 8] });
-    harness.answer(squadJson(players));
-    auto screen = harness.open("long");
-    ASSERT_TRUE(harness.waitUntilLoaded());
-    CollectionView &grid = *screen->playerListCollectionView();
     grid.layoutIfNeeded();
     ASSERT_EQ(grid.numberOfSections(), 8);
-
     // Fewer widgets than places seen: they were reused, else the test would show nothing.
     std::set<const QWidget *> cells, headers;
     std::set<std::pair<int, int>> places;
@@ -305,6 +260,32 @@ TEST(SquadScreen, ScrollingShowsEverySectionsOwnNameAndEveryCardsOwnPlayer)
     }
     EXPECT_LT(cells.size(), places.size());
     EXPECT_LT(headers.size(), sections.size());
+
+    // The grid is scrolled to the card first, as a finger would.
+    const auto frame = grid.layoutFrames().itemFrame({ 3, 2 });
+    ASSERT_TRUE(frame);
+    grid.verticalScrollBar()->setValue(qRound(frame->top()) - 20);
+    grid.layoutIfNeeded();
+    auto profile = harness.tap(grid, { 3, 2 });
+    ASSERT_NE(profile, nullptr) << "no profile was pushed";
+    EXPECT_EQ(profile->playerObject(), makePlayer(players[19])) << "the third goalkeeper";
+    EXPECT_EQ(profile->delegate().lock(), host);
+}
+
+TEST(SquadScreen, AScreenLeftBeforeItsAnswerEndsTheOverlayAndIsThenReleased)
+{
+    SquadScreenHarness harness;
+    harness.service.answer(
+            squadPath,
+            ScriptedAnswer::json(200, squadJson({ { .enName = "A B", .positionEn = "Defender" } }))
+                    .after(200ms));
+    auto screen = harness.open("late");
+    const std::weak_ptr<PlayerListViewController> watched = screen;
+    ASSERT_TRUE(waitUntil([&] { return harness.service.requestCount() == 1; }));
+    harness.navigation.popViewController(true);
+    screen.reset();
+    ASSERT_TRUE(waitUntil([&] { return watched.expired(); }));
+    EXPECT_FALSE(ProgressHUD::isVisible());
 }
 
 } // namespace
