@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScrollBar>
 #include <QStringList>
+#include <QTest>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,7 +22,10 @@
 #include "platform/ui/nib.h"
 #include "platform/ui/progress_hud.h"
 #include "records/people.h"
+#include "screens/profile/player_profile_header_view.h"
+#include "screens/profile/player_profile_view_controller.h"
 #include "screens/teams/player_list_view_controller.h"
+#include "screens/teams/position_header_view.h"
 #include "screens/teams/season_teams_view_controller_delegate.h"
 #include "tests/support/flat_png.h"
 #include "tests/support/screen_service.h"
@@ -163,9 +168,32 @@ public:
         return waitUntil(
                 [&] { return service.requestCount(squadPath) >= 1 && !ProgressHUD::isVisible(); });
     }
+    // Taps the item as a finger would, where the grid is scrolled to, and returns the screen
+    // then on top if it is a Screen.
+    template<class Screen = PlayerProfileViewController>
+    std::shared_ptr<Screen> tap(CollectionView &grid, IndexPath place)
+    {
+        const QPointF scrolled(0, grid.verticalScrollBar()->value());
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          (grid.layoutFrames().itemFrame(place)->center() - scrolled).toPoint());
+        return std::dynamic_pointer_cast<Screen>(navigation.topViewController());
+    }
 
     LoopbackService &service;
     NavigationController navigation;
 };
+
+// The header over the squad's section, or null while it has none.
+inline PositionHeaderView *sectionHeader(CollectionView &grid, int section)
+{
+    return dynamic_cast<PositionHeaderView *>(
+            grid.supplementaryView(CollectionView::elementKindSectionHeader(), { section, 0 }));
+}
+
+inline PlayerProfileHeaderView *profileHeader(const PlayerProfileViewController &profile)
+{
+    return dynamic_cast<PlayerProfileHeaderView *>(
+            profile.playerProfileTableView()->tableHeaderView());
+}
 
 } // namespace lanterncrest::test

@@ -1,21 +1,19 @@
 // Screens drawn whole, saved for a person to look at, and checked where it matters.
 
-#include <QTest>
+#include <QGraphicsEffect>
 #include <gtest/gtest.h>
 
 #include "platform/ui/image_loader.h"
-#include "screens/profile/player_profile_header_view.h"
-#include "screens/profile/player_profile_view_controller.h"
 #include "screens/teams/player_list_collection_view_cell.h"
-#include "screens/teams/position_header_view.h"
 #include "screens/teams/season_teams_view_controller.h"
 #include "screens/teams/team_collection_view_cell.h"
 #include "tests/screens/screen_fixtures.h"
+#include "tests/support/console_capture.h"
 
 namespace lanterncrest::test {
 namespace {
 
-QRect areaOf(const QWidget &child, QWidget &in)
+QRect areaOf(const QWidget &child, const QWidget &in)
 {
     return { child.mapTo(&in, QPoint()), child.size() };
 }
@@ -95,8 +93,7 @@ TEST_P(Screenshot, ASquadOf25ShowsEveryCardsNameOnItsCountrysColourUnderItsHeade
     }
     const int sorted[] = { 1, 3, 0, 2 }; // Defender, Forward, Goalkeeper, Midfielder
     for (int section = 0; section < 4; ++section) {
-        auto *header = dynamic_cast<PositionHeaderView *>(
-                grid.supplementaryView(CollectionView::elementKindSectionHeader(), { section, 0 }));
+        const PositionHeaderView *header = sectionHeader(grid, section);
         ASSERT_NE(header, nullptr);
         const char *const *name = positions[sorted[section]];
         EXPECT_EQ(header->positionName()->text(),
@@ -125,8 +122,7 @@ TEST_P(Screenshot, AProfileShowsTheFilledHeader)
     QWidget *view = screen->view();
     view->resize(375, 667);
     view->show();
-    const auto *header = dynamic_cast<PlayerProfileHeaderView *>(
-            screen->playerProfileTableView()->tableHeaderView());
+    const auto *header = profileHeader(*screen);
     ASSERT_NE(header, nullptr);
     ASSERT_TRUE(waitUntil([&] {
         return shownColor(*header->teamIcon()) == flagGreen
@@ -147,130 +143,152 @@ TEST_P(Screenshot, AProfileShowsTheFilledHeader)
                 << label->objectName().toStdString();
 }
 
-// Names far wider than their places, in a 375-point window: each wraps inside its label or ends
-// in "…" at its tail, is never cut at both edges and never widens its card or the window.
-TEST_P(Screenshot, LongNamesWrapOrEndInAnEllipsisInsideTheirCards)
+// Every shown view under `root` lies inside its parent and asks for no more width than it has,
+// and a shadow reaches no further than its blur.
+void expectEveryViewInsideItsFrame(const QWidget &root, const char *what)
 {
-    const auto pick = [&](const char *en, const char *ar) {
-        return QString::fromUtf8(arabic ? ar : en);
-    };
-    const QString oneLongWord = pick("Hohenzollernsteinhausen FC", "نادي هوهنتسولرنشتاينهاوزنبرغ");
-    const QString nineWords = pick("The Royal Athletic Football Club of Saint Catherine Westbury",
-                                   "النادي الملكي الرياضي لكرة القدم في مدينة سانت كاترين الغربية");
-    const std::string player = pick("Konstantinos-Alexandros Hohenzollernsteinhausen-Wittelsbach",
-                                    "كونستانتينوس-ألكسندروس هوهنتسولرنشتاينهاوزن-فيتلسباخ")
-                                       .toStdString();
-    const std::string position =
-            pick("Central Defensive Midfielder", "لاعب وسط دفاعي في قلب خط الوسط المتأخر")
-                    .toStdString();
+    EXPECT_LE(root.minimumSizeHint().width(), root.width()) << what;
+    for (const QWidget *view : root.findChildren<QWidget *>()) {
+        if (!view->isVisibleTo(&root))
+            continue;
+        const std::string where = what + (": " + view->objectName().toStdString());
+        EXPECT_TRUE(view->parentWidget()->rect().contains(view->geometry())) << where;
+        EXPECT_LE(view->minimumSizeHint().width(), view->width()) << where;
+        if (const QGraphicsEffect *effect = view->graphicsEffect()) {
+            EXPECT_TRUE(QRectF(view->rect())
+                                .adjusted(-20, -20, 20, 20)
+                                .contains(effect->boundingRect()))
+                    << where;
+        }
+    }
+}
 
+// Every line fits the label, the last ends in "…" or not, and the text is drawn, not cut at both
+// edges, in the shot of the window.
+void expectFits(const Label &label, const QWidget &window, const QImage &shot, bool endsInEllipsis)
+{
+    const std::string what = label.objectName().toStdString();
+    const QStringList lines = label.visibleLines();
+    ASSERT_FALSE(lines.isEmpty()) << what;
+    EXPECT_EQ(lines.last().endsWith(QChar(0x2026)), endsInEllipsis)
+            << what << ": " << lines.join('|').left(200).toStdString();
+    for (const QString &line : lines)
+        EXPECT_LE(QFontMetricsF(label.font()).horizontalAdvance(line), label.contentsRect().width())
+                << what << ": " << line.left(200).toStdString();
+    const QRect area = areaOf(label, window);
+    const QColor ink = label.palette().color(label.foregroundRole());
+    const auto inkAt = [&](int x) {
+        return pixelsNear(shot, { x, area.top(), 1, area.height() }, ink) > 0;
+    };
+    EXPECT_FALSE(inkAt(area.left()) && inkAt(area.right())) << what << " is cut at both edges";
+    EXPECT_GT(pixelsNear(shot, area, ink), 0) << what << " shows no text";
+}
+
+struct Names
+{
+    std::vector<std::pair<QString, bool>> teams; // each with whether it ends in "…"
+    std::string player, position;
+};
+
+// Names far wider than their places, in a 375-point window: each wraps inside its label or ends
+// in "…" at its tail, is never cut at both edges and never widens its card or the window. Saves
+// the teams grid, the squad and the profile a tap on the squad's first card opens as SHOTS.
+void expectNamesFit(const Names &names, bool arabic, const QString &shots)
+{
     std::vector<TeamData> teams;
-    for (const QString &name : { oneLongWord, nineWords, pick("Lions", "الأسود") })
-        teams.push_back({ .ar_name = name.toStdString(), .en_name = name.toStdString() });
+    for (const auto &team : names.teams)
+        teams.push_back(
+                { .ar_name = team.first.toStdString(), .en_name = team.first.toStdString() });
     screenService().answer(teamsPath, ScriptedAnswer::json(200, teamsJson(teams)));
     auto teamsScreen = SeasonTeamsViewController::viewController();
-    teamsScreen->view()->resize(375, 667);
-    teamsScreen->view()->show();
-    ASSERT_TRUE(waitUntil(
-            [&] { return teamsScreen->teams().size() == 3 && !ProgressHUD::isVisible(); }));
+    QWidget &teamsWindow = *teamsScreen->view();
+    teamsWindow.resize(375, 667);
+    teamsWindow.show();
+    ASSERT_TRUE(waitUntil([&] {
+        return teamsScreen->teams().size() == teams.size() && !ProgressHUD::isVisible();
+    }));
     CollectionView &teamGrid = *teamsScreen->teamsCollectionView();
     teamGrid.layoutIfNeeded();
     const auto teamCell = [&](int item) {
         return dynamic_cast<TeamCollectionViewCell *>(teamGrid.cellForItem({ 0, item }));
     };
-    ASSERT_TRUE(teamCell(0) && teamCell(1) && teamCell(2));
 
     SquadScreenHarness harness;
-    harness.answer(squadJson({ { .id = "long",
-                                 .enName = player,
-                                 .arName = player,
-                                 .number = 6,
-                                 .positionEn = position,
-                                 .positionAr = position },
-                               { .id = "short",
-                                 .enName = "Ali Daei",
-                                 .arName = "علي دائي",
-                                 .number = 9,
-                                 .positionEn = position,
-                                 .positionAr = position } }));
+    // Each name in the shown language only: an answer may hold no more than 32 MB.
+    const auto shown = [&](PlayerSpec player, const std::string &name) {
+        (arabic ? player.arName : player.enName) = name;
+        (arabic ? player.positionAr : player.positionEn) = names.position;
+        return player;
+    };
+    harness.answer(
+            squadJson({ shown({ .id = "long", .number = 6 }, names.player),
+                        shown({ .id = "short", .number = 9 }, arabic ? "علي دائي" : "Ali Daei") }));
     auto squad = harness.open("long-names");
     ASSERT_TRUE(harness.waitUntilLoaded());
     CollectionView &squadGrid = *squad->playerListCollectionView();
     squadGrid.layoutIfNeeded();
     auto *card = dynamic_cast<PlayerListCollectionViewCell *>(squadGrid.cellForItem({ 0, 0 }));
-    auto *header = dynamic_cast<PositionHeaderView *>(
-            squadGrid.supplementaryView(CollectionView::elementKindSectionHeader(), { 0, 0 }));
+    auto *header = sectionHeader(squadGrid, 0);
     ASSERT_TRUE(card && header);
-    const QImage teamsShot = saved(*teamsScreen->view(), "long_names_teams_" + language);
-    const QImage squadShot = saved(harness.navigation, "long_names_squad_" + language);
-
-    // The profile, as a tap on the card opens it.
-    QTest::mouseClick(squadGrid.viewport(), Qt::LeftButton, {},
-                      squadGrid.layoutFrames().itemFrame({ 0, 0 })->center().toPoint());
-    auto profile = std::dynamic_pointer_cast<PlayerProfileViewController>(
-            harness.navigation.topViewController());
-    ASSERT_NE(profile, nullptr);
-    auto *profileHeader = dynamic_cast<PlayerProfileHeaderView *>(
-            profile->playerProfileTableView()->tableHeaderView());
-    ASSERT_NE(profileHeader, nullptr);
+    const QImage teamsShot = saved(teamsWindow, shots.arg("teams"));
+    const QImage squadShot = saved(harness.navigation, shots.arg("squad"));
+    const auto profile = harness.tap(squadGrid, { 0, 0 });
+    ASSERT_NE(profile, nullptr) << "the card did not open the profile";
+    auto *shownProfile = profileHeader(*profile);
+    ASSERT_NE(shownProfile, nullptr);
     spinFor(std::chrono::milliseconds(20));
-    const QImage profileShot = saved(harness.navigation, "long_names_profile_" + language);
+    const QImage profileShot = saved(harness.navigation, shots.arg("profile"));
 
-    const struct
-    {
-        const char *what;
-        const Label *label;
-        const QWidget *card;
-        QWidget &window;
-        const QImage &shot;
-        bool endsInEllipsis;
-    } rows[] = {
-        { "one long word wraps", teamCell(0)->teamName(), teamCell(0)->containerView(),
-          *teamsScreen->view(), teamsShot, false },
-        { "nine words", teamCell(1)->teamName(), teamCell(1)->containerView(), *teamsScreen->view(),
-          teamsShot, true },
-        { "short team", teamCell(2)->teamName(), teamCell(2)->containerView(), *teamsScreen->view(),
-          teamsShot, false },
-        { "card's first name", card->nameLabel(), card->containerView(), harness.navigation,
-          squadShot, true },
-        { "card's last name", card->lastNameLabel(), card->containerView(), harness.navigation,
-          squadShot, true },
-        { "position header", header->positionName(), header, harness.navigation, squadShot, true },
-        { "profile's first name", profileHeader->nameLabel(), profileHeader, harness.navigation,
-          profileShot, true },
-        { "profile's last name", profileHeader->lastNameLabel(), profileHeader, harness.navigation,
-          profileShot, true },
-        { "profile's position", profileHeader->positionLabel(), profileHeader, harness.navigation,
-          profileShot, true },
-    };
-    for (const auto &row : rows) {
-        const QStringList lines = row.label->visibleLines();
-        ASSERT_FALSE(lines.isEmpty()) << row.what;
-        EXPECT_EQ(lines.last().endsWith(QChar(0x2026)), row.endsInEllipsis)
-                << row.what << ": " << lines.join('|').toStdString();
-        for (const QString &line : lines)
-            EXPECT_LE(QFontMetricsF(row.label->font()).horizontalAdvance(line),
-                      row.label->contentsRect().width())
-                    << row.what << ": " << line.toStdString();
-        const QRect area = areaOf(*row.label, row.window);
-        EXPECT_TRUE(areaOf(*row.card, row.window).contains(area)) << row.what;
-        EXPECT_LE(row.card->minimumSizeHint().width(), row.card->width()) << row.what;
-        const QColor ink = row.label->palette().color(row.label->foregroundRole());
-        const bool inkAtLeft =
-                pixelsNear(row.shot, { area.left(), area.top(), 1, area.height() }, ink) > 0;
-        const bool inkAtRight =
-                pixelsNear(row.shot, { area.right(), area.top(), 1, area.height() }, ink) > 0;
-        EXPECT_FALSE(inkAtLeft && inkAtRight) << row.what << " is cut at both edges";
-        EXPECT_GT(pixelsNear(row.shot, area, ink), 0) << row.what << " shows no text";
-        EXPECT_EQ(row.window.width(), 375) << row.what;
-        EXPECT_LE(row.window.minimumSizeHint().width(), 375) << row.what;
+    for (int item = 0; item < int(teams.size()); ++item) {
+        SCOPED_TRACE(item);
+        ASSERT_NE(teamCell(item), nullptr);
+        expectFits(*teamCell(item)->teamName(), teamsWindow, teamsShot, names.teams[item].second);
+        EXPECT_NEAR(teamCell(item)->width(),
+                    teamGrid.layoutFrames().itemFrame({ 0, item })->width(), 1);
+        expectEveryViewInsideItsFrame(*teamCell(item), "team card");
+    }
+    for (const Label *label : { card->nameLabel(), card->lastNameLabel(), header->positionName() })
+        expectFits(*label, harness.navigation, squadShot, true);
+    for (const Label *label : { shownProfile->nameLabel(), shownProfile->lastNameLabel(),
+                                shownProfile->positionLabel() })
+        expectFits(*label, harness.navigation, profileShot, true);
+    for (const QWidget *window : { &teamsWindow, static_cast<QWidget *>(&harness.navigation) }) {
+        EXPECT_EQ(window->width(), 375);
+        EXPECT_LE(window->minimumSizeHint().width(), 375);
     }
     EXPECT_GT(teamCell(0)->teamName()->visibleLines().size(), 1);
-    for (int item = 0; item < 3; ++item)
-        EXPECT_NEAR(teamCell(item)->width(),
-                    teamGrid.layoutFrames().itemFrame({ 0, item })->width(), 1)
-                << item;
     EXPECT_NEAR(card->width(), squadGrid.layoutFrames().itemFrame({ 0, 0 })->width(), 1);
+    expectEveryViewInsideItsFrame(*card, "player card");
+    expectEveryViewInsideItsFrame(*header, "position header");
+    expectEveryViewInsideItsFrame(*shownProfile, "profile header");
+}
+
+TEST_P(Screenshot, LongNamesWrapOrEndInAnEllipsisInsideTheirCards)
+{
+    const auto pick = [&](const char *en, const char *ar) {
+        return QString::fromUtf8(arabic ? ar : en);
+    };
+    expectNamesFit({ { { pick("Hohenzollernsteinhausen FC", "نادي هوهنتسولرنشتاينهاوزنبرغ"),
+                         false }, // one long word wraps
+                       { pick("The Royal Athletic Football Club of Saint Catherine Westbury",
+                              "النادي الملكي الرياضي لكرة القدم في مدينة سانت كاترين الغربية"),
+                         true },
+                       { pick("Lions", "الأسود"), false } },
+                     pick("Konstantinos-Alexandros Hohenzollernsteinhausen-Wittelsbach",
+                          "كونستانتينوس-ألكسندروس هوهنتسولرنشتاينهاوزن-فيتلسباخ")
+                             .toStdString(),
+                     pick("Central Defensive Midfielder", "لاعب وسط دفاعي في قلب خط الوسط المتأخر")
+                             .toStdString() },
+                   arabic, "long_names_%1_" + language);
+}
+
+// The service may send a name of 10 MB: the screens still show it cut to what fits.
+TEST(HugeName, ATenMegabyteNameLeavesTheScreensUsableAndEveryViewInsideItsFrame)
+{
+    ConsoleCapture quiet; // the framework prints every answer in full
+    const QString huge(10 << 20, u'W');
+    expectNamesFit({ { { huge, true } }, huge.toStdString(), huge.toStdString() }, false,
+                   "huge_name_%1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshot, ::testing::Values("en", "ar"));
