@@ -31,7 +31,7 @@ double narrowestAdvance(const QFontMetricsF &metrics)
 QString visiblePrefix(const QString &text, const QFontMetricsF &metrics, double width, int maxLines)
 {
     const double perLine = std::ceil(std::max(0.0, width) / narrowestAdvance(metrics)) + 1;
-    const qsizetype limit = qsizetype(2 * perLine * maxLines) + 2;
+    const qsizetype limit = std::min(qsizetype(2 * perLine * maxLines) + 2, maximumShownCharacters);
     QString prefix = text.size() > limit ? text.left(limit) : text;
     if (prefix.size() < text.size() && prefix.back().isHighSurrogate())
         prefix.chop(1);

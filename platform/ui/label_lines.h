@@ -13,6 +13,10 @@ struct LabelLines
     Qt::LayoutDirection direction = Qt::LeftToRight;
 };
 
+// No label shows more characters of a text than this, however large it is: what a screen does
+// to a text before showing it (upper-casing a name, say) need only touch this much of it.
+inline constexpr qsizetype maximumShownCharacters = 4096;
+
 // Breaks `text` into at most `maxLines` lines of `width` the way a phone's label does: at word
 // boundaries, and between characters inside a word wider than the line. When text is left
 // over, the last line is cut at its tail and ends with "…". Only the beginning of `text` that

@@ -1,6 +1,7 @@
 #include "screens/teams/localization_system.h"
 
 #include "platform/foundation/user_defaults.h"
+#include "platform/ui/label_lines.h"
 
 namespace lanterncrest {
 
@@ -34,9 +35,11 @@ std::optional<QString> localizedName(const std::optional<std::string> &arName,
 std::optional<QString> upperCased(const std::optional<QString> &text)
 {
     // QString::toUpper() is Unicode's full mapping and ignores the locale; QLocale's is not.
+    // Only what a label can show is converted and kept, so a name of megabytes costs no more
+    // than one a label can hold; one character more tells the label that the name goes on.
     if (!text)
         return std::nullopt;
-    return text->toUpper();
+    return text->left(maximumShownCharacters + 1).toUpper();
 }
 
 } // namespace lanterncrest

@@ -40,7 +40,7 @@ LANTERNCREST_EXPORT std::optional<QString> localizedName(const std::optional<std
                                                          const std::optional<std::string> &enName);
 
 // A name shown in capitals: the full, locale-independent upper-case mapping ("Straße" gives
-// "STRASSE" under any locale).
+// "STRASSE" under any locale), of as much of it as a label can show: a longer name is cut there.
 LANTERNCREST_EXPORT std::optional<QString> upperCased(const std::optional<QString> &text);
 
 } // namespace lanterncrest
