@@ -136,7 +136,7 @@ void NetworkManager::handleAnswer(const NetworkAPI &api, const Completion<QByteA
     }
     Console::print(QString());
     if (answer.data)
-        Console::print(utf8Text(*answer.data).prepend(QStringLiteral("service response is: ")));
+        Console::print(utf8Text(*answer.data, u"service response is: "));
     else
         Console::print(QStringLiteral("service response data is nil"));
     if (std::optional<HttpError> error = refusal(answer)) {

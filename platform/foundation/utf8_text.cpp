@@ -1,17 +1,30 @@
 #include "platform/foundation/utf8_text.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
+
 namespace lanterncrest {
 
-QString utf8Text(QByteArrayView bytes)
+QString utf8Text(QByteArrayView bytes, QStringView before)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
+    // Never more UTF-16 units than bytes.
+    QString text(before.size() + bytes.size(), Qt::Uninitialized);
+    std::copy(before.begin(), before.end(), text.begin());
     // Qt's own conversion is much faster and agrees wherever the bytes are well-formed; it only
     // differs in how many U+FFFD stand for bad bytes.
-    if (bytes.isValidUtf8())
-        return QString::fromUtf8(bytes);
-    QString text(bytes.size(), Qt::Uninitialized); // never more UTF-16 units than bytes
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    if (bytes.isValidUtf8()) {
+        // The one byte-order mark dropped is the one above; a second is text.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless
+                                       | QStringDecoder::Flag::ConvertInitialBom);
+        const QChar *end = decoder.appendToBuffer(text.data() + before.size(), bytes);
+        text.truncate(end - text.constData());
+        return text;
+    }
+    char16_t *out = reinterpret_cast<char16_t *>(text.data()) + before.size();
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     for (qsizetype at = 0; at < size;) {
