@@ -10,6 +10,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -22,12 +23,21 @@ namespace {
 constexpr int kMaxLayoutPasses = 4;
 constexpr int kWheelStep = 20;
 
+// Frames stay in doubles however tall the content is; a coordinate handed to a widget is
+// clamped to a range in which one edge less the other still fits in an int.
+constexpr double kPixelLimit = INT_MAX / 2;
+
+int pixel(double coordinate)
+{
+    return qRound(std::clamp(coordinate, -kPixelLimit, kPixelLimit));
+}
+
 // Rounding both edges keeps neighbouring frames gap-free on the pixel grid.
 QRect pixelRect(const QRectF &frame)
 {
-    const int left = qRound(frame.left());
-    const int top = qRound(frame.top());
-    return QRect(left, top, qRound(frame.right()) - left, qRound(frame.bottom()) - top);
+    const int left = pixel(frame.left());
+    const int top = pixel(frame.top());
+    return QRect(left, top, pixel(frame.right()) - left, pixel(frame.bottom()) - top);
 }
 
 // Takes every view whose place is not among the sorted `wanted` out of `shown`.
@@ -291,8 +301,11 @@ void CollectionView::mouseMoveEvent(QMouseEvent *event)
     if (moved.manhattanLength() >= QApplication::startDragDistance())
         m_press->dragging = true;
     // Dragging moves the content with the pointer, as a finger would.
-    if (m_press->dragging)
-        verticalScrollBar()->setValue(m_press->scrollValue - qRound(moved.y()));
+    if (m_press->dragging) {
+        QScrollBar *bar = verticalScrollBar();
+        bar->setValue(int(std::clamp(m_press->scrollValue - qRound64(moved.y()),
+                                     qint64(bar->minimum()), qint64(bar->maximum()))));
+    }
     event->accept();
 }
 
@@ -334,8 +347,9 @@ void CollectionView::computeFrames()
     const int viewportHeight = viewport()->height();
     QScrollBar *bar = verticalScrollBar();
     bar->setPageStep(viewportHeight);
-    bar->setRange(
-            0, std::max(0, static_cast<int>(std::ceil(m_frames.contentHeight())) - viewportHeight));
+    // Content taller than an int reaches scrolls as far as the int range goes.
+    const double contentHeight = std::min(std::ceil(m_frames.contentHeight()), double(INT_MAX));
+    bar->setRange(0, std::max(0, static_cast<int>(contentHeight) - viewportHeight));
 }
 
 QRectF CollectionView::visibleArea(double margin) const

@@ -83,7 +83,7 @@ LayoutFrames CompositionalLayout::frames(const QSizeF &container, std::span<cons
         const int count = std::max(0, itemCounts[index]);
         // A group without subitems has no place for any item: its section shows none.
         if (itemsPerRow > 0 && count > 0) {
-            const int rows = (count + itemsPerRow - 1) / itemsPerRow;
+            const int rows = count / itemsPerRow + (count % itemsPerRow != 0 ? 1 : 0);
             frames.itemsPerRow = itemsPerRow;
             frames.rows.reserve(rows);
             frames.items.reserve(count);

@@ -17,10 +17,13 @@ class ImageView;
 LANTERNCREST_EXPORT void setImage(ImageView &view, const std::optional<QString> &urlString,
                                   const QString &placeholder);
 
-// The URL text as it is requested: trimmed of white space at both ends, each "%20" turned into
-// a space, then every byte outside the characters a URL query allows percent-encoded. A space
-// and an existing %20 both end as %20; another escape is encoded again (%2F as %252F); "#"
-// becomes %23 and every non-ASCII character its UTF-8 escapes.
+// The URL text as it is requested: trimmed of white space at both ends, every escape ("%" and
+// two hexadecimal digits) kept as it stands, and every other byte outside the characters a URL
+// query allows percent-encoded. So "Jos%C3%A9.png" and "e%2Ff.png" stay as they are; a space
+// and an existing %20 both end as %20; "#" becomes %23, every non-ASCII character its UTF-8
+// escapes, and a "%" that starts no escape %25 ("a%zz" as "a%25zz"). On the wire Qt writes an
+// escape of an unreserved character as the character itself ("%41" as "A") and hexadecimal
+// digits in capitals, which name the same resource.
 LANTERNCREST_EXPORT QString requestUrlText(const QString &urlString);
 
 } // namespace lanterncrest

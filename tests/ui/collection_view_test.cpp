@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 #include <set>
 #include <vector>
@@ -46,10 +47,10 @@ public:
 class CollectionViewTest : public ::testing::Test
 {
 protected:
-    void install(int count)
+    void install(int count, QSize size = QSize(375, 667))
     {
         items->count = count;
-        view.resize(375, 667);
+        view.resize(size);
         view.registerCell("LabelCell", [this] {
             ++cellsMade;
             return new LabelCell;
@@ -103,6 +104,33 @@ TEST_F(CollectionViewTest, ScrollingRecyclesAFewCellsAndEachShowsItsOwnItem)
     EXPECT_EQ(view.indexPathsForVisibleItems().back(), (IndexPath{ 0, 2999 }));
     EXPECT_GT(seen.size(), 300u);
     EXPECT_LE(cellsMade, bound);
+}
+
+// Four million items in a window ten phones wide: rows of 1704 points make the content taller
+// than pixels in an int can reach. It scrolls and drags as far as they do.
+TEST_F(CollectionViewTest, ContentTallerThanTheIntRangeScrollsAndDragsToWherePixelsEnd)
+{
+    install(4'000'000, QSize(3750, 667));
+    ASSERT_GT(view.layoutFrames().contentHeight(), double(INT_MAX));
+    QScrollBar *bar = view.verticalScrollBar();
+    EXPECT_EQ(bar->maximum(), INT_MAX - view.viewport()->height());
+    for (const int value : { bar->maximum() / 2, bar->maximum() - 997, bar->maximum() }) {
+        bar->setValue(value);
+        EXPECT_FALSE(view.indexPathsForVisibleItems().empty()) << "at " << value;
+        expectCellsShowTheirItems();
+    }
+    // Drags longer than the window is high: on past the end, where it stays, then back up.
+    const QPoint middle = view.viewport()->rect().center();
+    for (const int by : { -1000, 1000 }) {
+        const int from = bar->value();
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, middle);
+        QTest::mouseMove(view.viewport(), middle + QPoint(0, by / 2));
+        QTest::mouseMove(view.viewport(), middle + QPoint(0, by));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, middle + QPoint(0, by));
+        EXPECT_EQ(bar->value(), std::clamp<qint64>(qint64(from) - by, 0, bar->maximum()))
+                << "by " << by;
+        expectCellsShowTheirItems();
+    }
 }
 
 TEST_F(CollectionViewTest, ATapSelectsTheCellsItemADragNothingAndReloadDataReusesPooledCells)
