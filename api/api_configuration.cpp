@@ -4,15 +4,17 @@
 #include "platform/foundation/console.h"
 #include "platform/http/http_url.h"
 
+#include <utility>
+
 namespace lanterncrest {
 
 namespace {
 constexpr auto compiledBase = "https://api.lcrestdata.io/";
 } // namespace
 
-QString ApiConfiguration::baseUrl()
+QString &ApiConfiguration::settledBaseUrl()
 {
-    static const QString resolved = [] {
+    static QString resolved = [] {
         const QByteArray overrideText = qgetenv(baseUrlVariable);
         QString base = resolveBaseUrl(overrideText);
         if (!overrideText.isEmpty() && base == compiledBaseUrl())
@@ -22,6 +24,21 @@ QString ApiConfiguration::baseUrl()
         return base;
     }();
     return resolved;
+}
+
+QString ApiConfiguration::baseUrl()
+{
+    return settledBaseUrl();
+}
+
+QString ApiConfiguration::setBaseUrl(const QString &overrideText)
+{
+    return std::exchange(settledBaseUrl(), resolveBaseUrl(overrideText.toUtf8()));
+}
+
+QString ApiConfiguration::origin()
+{
+    return httpOrigin(baseUrl());
 }
 
 QString ApiConfiguration::compiledBaseUrl()

@@ -19,6 +19,14 @@ public:
     // ending in "/".
     static QString baseUrl();
 
+    // Points this process at another service from now on, as if the environment had named
+    // `overrideText` (resolved by resolveBaseUrl()); tests use it to move between services.
+    // Returns the base URL that was in effect.
+    static QString setBaseUrl(const QString &overrideText);
+
+    // The origin of baseUrl() ("scheme://host:port", see httpOrigin()).
+    static QString origin();
+
     // The compiled-in base URL.
     static QString compiledBaseUrl();
 
@@ -29,6 +37,9 @@ public:
 
     static QString serviceAccountEmail();
     static QString serviceAccountPassword();
+
+private:
+    static QString &settledBaseUrl();
 };
 
 } // namespace lanterncrest

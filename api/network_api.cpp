@@ -3,6 +3,7 @@
 #include "api/api_configuration.h"
 #include "api/request_text.h"
 #include "api/token_store.h"
+#include "platform/http/http_url.h"
 
 namespace lanterncrest {
 
@@ -138,7 +139,8 @@ HttpHeaders NetworkAPI::headers() const
 {
     return {
         { QStringLiteral("Content-Type"), QStringLiteral("application/json") },
-        { QStringLiteral("Authorization"), QStringLiteral("Bearer ") + getAccessToken() },
+        { QStringLiteral("Authorization"),
+          QStringLiteral("Bearer ") + accessTokenFor(httpOrigin(url())) },
     };
 }
 

@@ -61,8 +61,9 @@ public:
     ParameterEncoding encoding() const;
     Parameters parameters() const;
     // "Content-Type: application/json" and "Authorization: Bearer " followed by the stored
-    // access token (read now; empty when none is stored). The session sends every header
-    // value without its control characters.
+    // access token (read now) when the service of url() issued it; empty when none is stored
+    // or another service issued it. The session sends every header value without its control
+    // characters.
     HttpHeaders headers() const;
 
 private:

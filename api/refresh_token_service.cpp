@@ -1,6 +1,7 @@
 #include "api/refresh_token_service.h"
 
 #include "api/token_store.h"
+#include "platform/http/http_url.h"
 
 #include <optional>
 #include <string_view>
@@ -28,13 +29,15 @@ void RefreshTokenService::refreshToken(std::function<void(bool stored)> completi
         completion(false);
         return;
     }
+    const NetworkAPI login = NetworkAPI::refreshToken();
     networkManager->requestBody(
-            NetworkAPI::refreshToken(),
-            [completion = std::move(completion)](const ApiResponse<QByteArray> &response) {
+            login,
+            [completion = std::move(completion),
+             issuer = httpOrigin(login.url())](const ApiResponse<QByteArray> &response) {
                 const std::optional<AuthorizationDetails> details =
                         response.value() ? loginDetails(*response.value()) : std::nullopt;
                 if (details)
-                    saveAuthorizationDetails(*details);
+                    saveAuthorizationDetails(*details, issuer);
                 completion(details.has_value());
             });
 }

@@ -13,7 +13,8 @@ struct RefreshTokenService
     std::shared_ptr<INetworkManager> networkManager;
 
     // Posts the service account to the login endpoint. `completion` runs exactly once: true
-    // after a 2xx answer whose JSON object carries an access token as text has been stored;
+    // after a 2xx answer whose JSON object carries an access token as text has been stored as
+    // that service's (on disk, or for this run when the settings can't be written);
     // false when the login failed in the HTTP layer, its status is outside 200 to 299, its
     // answer is no JSON object (nested too deeply included) or carries no text access token,
     // or there is no client. A failed login leaves the stored token as it was.

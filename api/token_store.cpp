@@ -1,5 +1,7 @@
 #include "api/token_store.h"
 
+#include "api/logger.h"
+#include "platform/foundation/console.h"
 #include "platform/foundation/user_defaults.h"
 
 namespace lanterncrest {
@@ -15,9 +17,33 @@ void insertText(QVariantMap &map, const char *key, const std::optional<std::stri
     if (value)
         map.insert(QLatin1String(key), QString::fromStdString(*value));
 }
+
+// Said where the developer and the user look, so that the next start's login is no surprise.
+void reportUnstoredToken(const QString &settingsFile)
+{
+    const QString message = QStringLiteral("The access token could not be stored in %1; it is "
+                                           "kept for this run only")
+                                    .arg(settingsFile);
+    Console::print(message);
+    Logger::log(message);
+}
+
+// A login whose settings file could not be made its owner's alone: the token never goes to
+// that file, and this run reads it from here instead.
+struct HeldLogin
+{
+    QVariantMap data;
+    QString origin;
+};
+
+std::optional<HeldLogin> &heldForThisRun()
+{
+    static std::optional<HeldLogin> held;
+    return held;
+}
 } // namespace
 
-void saveAuthorizationDetails(const AuthorizationDetails &details)
+void saveAuthorizationDetails(const AuthorizationDetails &details, const QString &origin)
 {
     QVariantMap data;
     insertText(data, accessTokenKey, details.access_token);
@@ -27,13 +53,25 @@ void saveAuthorizationDetails(const AuthorizationDetails &details)
     insertText(data, refreshTokenKey, details.refresh_token);
 
     UserDefaults &defaults = UserDefaults::standard();
-    defaults.restrictToOwner(); // the token is the owner's alone
+    std::optional<HeldLogin> &held = heldForThisRun();
+    // The token is the owner's alone: it goes only into a file that no one else may read.
+    if (!defaults.restrictToOwner()) {
+        held = HeldLogin{ data, origin };
+        reportUnstoredToken(defaults.fileName());
+        return;
+    }
+    held.reset();
     defaults.set(QLatin1String(authorizationDataKey), data);
-    defaults.synchronize();
+    defaults.set(QLatin1String(authorizationOriginKey), origin);
+    // What could not be written stays readable in the user defaults for this run.
+    if (!defaults.synchronize())
+        reportUnstoredToken(defaults.fileName());
 }
 
 std::optional<QVariantMap> getAuthorizationData()
 {
+    if (const std::optional<HeldLogin> &held = heldForThisRun())
+        return held->data;
     UserDefaults &defaults = UserDefaults::standard();
     defaults.synchronize();
     return defaults.dictionary(QLatin1String(authorizationDataKey));
@@ -46,6 +84,19 @@ QString getAccessToken()
         return {};
     const QVariant token = data->value(QLatin1String(accessTokenKey));
     return token.typeId() == QMetaType::QString ? token.toString() : QString();
+}
+
+QString accessTokenFor(const QString &origin)
+{
+    const QString token = getAccessToken();
+    const std::optional<HeldLogin> &held = heldForThisRun();
+    const QVariant issuer = held
+            ? held->origin
+            : UserDefaults::standard().object(QLatin1String(authorizationOriginKey));
+    const QVariant effectiveIssuer = issuer.isValid() ? issuer : ApiConfiguration::origin();
+    const bool issuedThere =
+            effectiveIssuer.typeId() == QMetaType::QString && effectiveIssuer.toString() == origin;
+    return issuedThere ? token : QString();
 }
 
 } // namespace lanterncrest

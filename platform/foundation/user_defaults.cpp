@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace lanterncrest {
 
 UserDefaults &UserDefaults::standard()
@@ -74,24 +79,46 @@ QString UserDefaults::preferredLanguage() const
     return languages.isEmpty() ? QString() : languages.first();
 }
 
+QString UserDefaults::fileName() const
+{
+    return m_settings.fileName();
+}
+
 bool UserDefaults::restrictToOwner()
 {
-    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    QFile file(m_settings.fileName());
-    if (!file.exists()) {
-        // Created with the owner's mode from the start, so the secret is never readable by others.
-        if (!QDir().mkpath(QFileInfo(file).absolutePath())
-            || !file.open(QIODevice::WriteOnly, ownerOnly))
-            return false;
-        file.close();
+    constexpr mode_t ownerOnly = S_IRUSR | S_IWUSR;
+    const QString fileName = m_settings.fileName();
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat found = {};
+    // Not followed: a link's target is some other file, whose mode is not ours to change.
+    if (::lstat(path.constData(), &found) == 0) {
+        if (!S_ISREG(found.st_mode))
+            return false; // a directory or anything else at the path keeps its mode
+        return (found.st_mode & 07777) == ownerOnly || ::chmod(path.constData(), ownerOnly) == 0;
     }
-    return file.setPermissions(ownerOnly);
+    if (errno != ENOENT || !QDir().mkpath(QFileInfo(fileName).absolutePath()))
+        return false;
+    // Created with the owner's mode from the start, so the secret is never readable by others;
+    // set again after creation, whatever the umask took away.
+    const int created = ::open(path.constData(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, ownerOnly);
+    if (created < 0)
+        return false;
+    const bool narrowed = ::fchmod(created, ownerOnly) == 0;
+    ::close(created);
+    return narrowed;
 }
 
 bool UserDefaults::synchronize()
 {
     m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    if (m_settings.status() == QSettings::NoError)
+        return true;
+    // QSettings keeps the first error it met for good. Another QSettings over the same file
+    // shares the pending changes, tries the write again and answers for this attempt alone.
+    QSettings attempt(fileName(), m_settings.format());
+    attempt.sync();
+    return attempt.status() == QSettings::NoError;
 }
 
 } // namespace lanterncrest

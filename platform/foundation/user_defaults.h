@@ -47,13 +47,19 @@ public:
     // The first entry of stringList(appleLanguagesKey), or an empty text.
     QString preferredLanguage() const;
 
+    // The settings file's path.
+    QString fileName() const;
+
     // Writes pending changes to disk and picks up changes made by other processes.
-    // False when the settings file could not be read or written.
+    // False when the settings file could not be read or written this time; changes that
+    // could not be written stay readable in this process.
     bool synchronize();
 
     // Makes the settings file readable and writable by its owner alone: created so when
     // absent, narrowed when found looser. Later writes keep that mode. Call it before a
-    // secret is written. False when the file could not be created or narrowed.
+    // secret is written. Only a regular file is narrowed: a directory, a link or anything
+    // else at the path keeps its mode, and the answer is false. False too when the file
+    // could not be created or narrowed.
     bool restrictToOwner();
 
 private:

@@ -12,4 +12,10 @@ namespace lanterncrest {
 // invalid URL rather than refuse it.
 std::optional<QUrl> httpUrl(const QString &text);
 
+// The origin of an http(s) URL, "scheme://host:port": scheme and host in lower case, the host
+// in its ASCII form ("[...]" around an IPv6 address), the port the scheme's default (80, 443)
+// when the URL names none, so "https://x/" and "https://x:443/" have one origin. Empty for
+// any other URL.
+QString httpOrigin(const QString &url);
+
 } // namespace lanterncrest

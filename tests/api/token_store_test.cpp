@@ -1,5 +1,6 @@
 #include "api/token_store.h"
 #include "platform/foundation/user_defaults.h"
+#include "platform/http/http_url.h"
 
 #include <QFile>
 #include <QSettings>
@@ -59,6 +60,33 @@ TEST(TokenStore, AStoredValueOfAnotherKindReadsAsNoTokenUntilTheNextLogin)
         UserDefaults::standard().set(authorizationDataKey, corrupted);
         EXPECT_EQ(getAccessToken(), QString());
         saveAuthorizationDetails(fullLogin);
+        EXPECT_EQ(getAccessToken(), "eyJ0eXAi.first");
+    }
+}
+
+// One origin however the URL spells it; another scheme, host or port is another service.
+TEST(TokenStore, ATokenIsForTheOriginOfTheServiceThatIssuedIt)
+{
+    struct Row
+    {
+        const char *issuer;
+        const char *request;
+        bool sameService;
+    };
+    const Row rows[] = {
+        { "https://api.example.com/", "https://API.Example.com:443/v1/x?id=1", true },
+        { "http://example.com:80/", "http://example.com/v1/x", true },
+        { "http://[::1]:8080/", "http://[0:0::1]:8080/", true },
+        { "https://example.com/", "http://example.com/", false },
+        { "https://example.com:80/", "http://example.com/", false },
+        { "https://example.com/", "https://example.com:8443/", false },
+        { "https://example.com/", "https://example.com.other.net/", false },
+        { "http://127.0.0.1:8080/", "http://localhost:8080/", false },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.issuer) + " then " + row.request);
+        saveAuthorizationDetails(fullLogin, httpOrigin(row.issuer));
+        EXPECT_EQ(accessTokenFor(httpOrigin(row.request)), row.sameService ? "eyJ0eXAi.first" : "");
         EXPECT_EQ(getAccessToken(), "eyJ0eXAi.first");
     }
 }
