@@ -8,8 +8,9 @@
 namespace lanterncrest {
 
 // A daily log in the Documents folder: one file per local day named "dd-MM-yyyy.log",
-// one entry per call, "HH:mm:ss: message\n" in UTF-8. Failures are silent: without a
-// writable Documents folder nothing is written and the caller carries on. Main thread only.
+// one entry per call, "HH:mm:ss: message\n" in UTF-8. Several processes may log into one day's
+// file at once. Failures are silent: without a writable Documents folder nothing is written
+// and the caller carries on. Main thread only.
 class Logger
 {
 public:
