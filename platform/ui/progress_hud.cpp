@@ -75,6 +75,15 @@ public:
         settle();
     }
 
+    // Every wait of the view ends: the user no longer sees it, so its answer is nobody's
+    // business on screen, and its own later end finds nothing to end.
+    void endAll(QWidget *view)
+    {
+        release(view);
+        std::erase(m_views, view);
+        settle();
+    }
+
     void clear()
     {
         for (QWidget *view : m_views)
@@ -83,10 +92,16 @@ public:
     }
 
 protected:
+    // A view taken out of its parent has left the window it was shown in (a navigation
+    // controller does so with each screen it pops or lets go); a view that is put somewhere
+    // or shown takes the overlay along when it is the newest to wait.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if ((event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
-            && !m_views.empty() && watched == m_views.back())
+        auto *view = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::ParentChange && !view->parentWidget())
+            endAll(view);
+        else if ((event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
+                 && !m_views.empty() && view == m_views.back())
             place();
         return false;
     }
@@ -118,7 +133,7 @@ private:
     }
 
     // Over the window of the newest waiting screen. A view outside any shown window (one
-    // loading before it is pushed, or popped while it waits) leaves the overlay in a shown one.
+    // loading before it is pushed) leaves the overlay in a shown one.
     void place()
     {
         QWidget *window = m_views.back()->window();

@@ -11,9 +11,10 @@ namespace lanterncrest {
 //
 // Screens that wait for an answer use showLoading()/dismissLoading() with their own view: the
 // overlay sits in that view's window, following the view into the host's window when the view
-// is loaded before it is put there, and it stays while any screen still waits, so a late answer
-// for a screen the user has left does not take it from the screen that is loading now. A view
-// that is destroyed waits no more.
+// is loaded before it is put there, and it stays while any shown screen still waits. A view
+// that is taken out of its window (a screen popped or let go by its navigation controller) or
+// destroyed waits no more: the overlay does not stay over the screens that follow, and a late
+// answer for a screen the user has left changes nothing about it.
 //
 // show() and dismiss() act on the overlay as a whole. show() puts it over the active window (or
 // the first visible window; on its own small window when none is shown) and is idempotent;
@@ -26,7 +27,8 @@ public:
     static bool isVisible();
 
     // One wait of the screen whose view is `screenView` begins or ends; the last one to end
-    // takes the overlay down. An end without a matching begin does nothing.
+    // takes the overlay down. An end without a matching begin, or after the view left its
+    // window, does nothing.
     static void showLoading(QWidget *screenView);
     static void dismissLoading(QWidget *screenView);
 };

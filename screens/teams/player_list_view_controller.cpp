@@ -95,7 +95,7 @@ void PlayerListViewController::loadSquad()
             std::make_shared<PlayerListService>(NetworkManager::shared()));
     ProgressHUD::showLoading(view());
     // The request holds the screen until its answer has been handled, also once the user has
-    // gone back: a late answer still ends this screen's wait for the overlay.
+    // gone back: a late answer still fills this screen's views.
     auto self = std::static_pointer_cast<PlayerListViewController>(shared_from_this());
     MainQueue::asyncAfter(0.01, [self, viewModel] {
         viewModel->getTeamPlayers(

@@ -2,7 +2,9 @@
 // which loads its view before the host sizes and shows the window.
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QStyleHints>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
@@ -10,6 +12,7 @@
 
 #include "platform/ui/navigation_bar.h"
 #include "platform/ui/progress_overlay.h"
+#include "screens/teams/player_list_collection_view_cell.h"
 #include "screens/teams/season_teams_view_controller.h"
 #include "tests/screens/screen_fixtures.h"
 
@@ -52,6 +55,27 @@ protected:
         return std::dynamic_pointer_cast<PlayerListViewController>(window->topViewController());
     }
     NavigationBar &bar() { return *window->navigationBar(); }
+    // Clicks `at` in `widget` as the window system delivers a click: to whatever the window
+    // shows under the pointer.
+    void clickInWindow(QWidget &widget, QPoint at)
+    {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          widget.mapTo(window.get(), at));
+    }
+    void clickTeam(int item)
+    {
+        CollectionView &grid = *entry->teamsCollectionView();
+        grid.layoutIfNeeded();
+        clickInWindow(*grid.viewport(),
+                      grid.layoutFrames().itemFrame({ 0, item })->center().toPoint());
+    }
+    void clickBack() { clickInWindow(*bar().backButton(), bar().backButton()->rect().center()); }
+    // A user's next click on a new screen comes later than a double-click would.
+    static void pause()
+    {
+        spinFor(std::chrono::milliseconds(QGuiApplication::styleHints()->mouseDoubleClickInterval())
+                + 100ms);
+    }
     // The one overlay is a child of the host's window, covers it and is shown.
     bool overlayCoversTheWindow()
     {
@@ -90,6 +114,66 @@ TEST_F(HostWindow, TheOverlayCoversTheHostsWindowUntilTheLastWaitingScreenIsAnsw
     b->playerListCollectionView()->layoutIfNeeded();
     EXPECT_EQ(b->playerListCollectionView()->numberOfSections(), 1);
     EXPECT_TRUE(window->findChildren<ProgressOverlay *>().isEmpty());
+}
+
+// Only a shown screen that waits holds the overlay: squad A, left before its slow answer,
+// holds none over the grid or over squad B, and its late answer still fills its own views.
+TEST_F(HostWindow, AScreenLeftWhileItWaitsHoldsNoOverlayAndItsLateAnswerStillFillsIt)
+{
+    const struct
+    {
+        const char *name;
+        std::chrono::milliseconds bDelay;
+    } cases[] = { { "B answers at once", 0ms }, { "B answers after A", 2500ms } };
+    build();
+    ASSERT_TRUE(waitUntilTeamsShown());
+    pause();
+    const QByteArray squadA = squadJson({ { .enName = "Ayla Aleph", .positionEn = "Defender" } });
+    const QByteArray squadB = squadJson({ { .enName = "Bo Beth", .positionEn = "Forward" } });
+    auto lastNameOfFirstCard = [](const PlayerListViewController &squad) {
+        CollectionView &grid = *squad.playerListCollectionView();
+        grid.layoutIfNeeded();
+        const auto *card = dynamic_cast<PlayerListCollectionViewCell *>(grid.cellForItem({}));
+        return card ? card->lastNameLabel()->text() : QString();
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        service.clearRequests();
+        service.enqueue(squadPath, ScriptedAnswer::json(200, squadA).after(2000ms));
+        service.enqueue(squadPath, ScriptedAnswer::json(200, squadB).after(c.bDelay));
+
+        clickTeam(0);
+        auto a = std::dynamic_pointer_cast<PlayerListViewController>(window->topViewController());
+        ASSERT_NE(a, nullptr);
+        EXPECT_TRUE(overlayCoversTheWindow()) << "A is shown and waits";
+        ASSERT_TRUE(waitUntil([&] { return service.requestCount(squadPath) == 1; }));
+        pause();
+        clickBack();
+        ASSERT_EQ(window->topViewController(), entry);
+        EXPECT_FALSE(ProgressHUD::isVisible()) << "over the grid, which loads nothing";
+        pause();
+        clickTeam(1);
+        auto b = std::dynamic_pointer_cast<PlayerListViewController>(window->topViewController());
+        ASSERT_NE(b, nullptr);
+        ASSERT_NE(b, a);
+
+        if (c.bDelay == 0ms) {
+            ASSERT_TRUE(waitUntil([&] { return lastNameOfFirstCard(*b) == "BETH"; }));
+            ASSERT_TRUE(lastNameOfFirstCard(*a).isEmpty()) << "A's answer came too soon to tell";
+            EXPECT_FALSE(ProgressHUD::isVisible()) << "over B, answered";
+            saved(*window, "squad_b_after_a_was_left");
+        }
+        ASSERT_TRUE(waitUntil([&] { return lastNameOfFirstCard(*a) == "ALEPH"; }));
+        EXPECT_EQ(ProgressHUD::isVisible(), c.bDelay != 0ms) << "after A's late answer";
+        if (c.bDelay != 0ms) {
+            EXPECT_TRUE(overlayCoversTheWindow()) << "B is shown and still waits";
+            ASSERT_TRUE(waitUntil([&] { return lastNameOfFirstCard(*b) == "BETH"; }));
+            EXPECT_FALSE(ProgressHUD::isVisible());
+        }
+        EXPECT_EQ(window->topViewController(), b);
+        clickBack();
+        pause();
+    }
 }
 
 TEST_F(HostWindow, TheSquadsTitleIsCentredOrCutShortBesideTheBackButtonAndTheWindowKeepsItsWidth)
