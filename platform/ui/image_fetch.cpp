@@ -7,14 +7,15 @@
 namespace lanterncrest {
 
 ImageFetch::ImageFetch(QNetworkAccessManager &network, const QUrl &url, const ImageLimits &limits,
-                       QObject *parent)
+                       Source source, QObject *parent)
     : QObject(parent),
       m_limits(limits)
 {
     QNetworkRequest request(url);
     // Cached copies are used while fresh and revalidated with the server once stale.
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::PreferNetwork);
+                         source == Source::NetworkOnly ? QNetworkRequest::AlwaysNetwork
+                                                       : QNetworkRequest::PreferNetwork);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(int(m_limits.idleTimeout.count()));
@@ -66,7 +67,12 @@ void ImageFetch::complete()
     m_done = true;
     const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool ok = m_reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-    emit finished(ok ? m_body : QByteArray());
+    if (!ok) {
+        emit finished({});
+        return;
+    }
+    const bool fromCache = m_reply->attribute(QNetworkRequest::SourceIsFromCacheAttribute).toBool();
+    emit finished({ m_body, fromCache ? m_reply->url() : QUrl() });
 }
 
 void ImageFetch::fail()
@@ -77,7 +83,7 @@ void ImageFetch::fail()
     // abort() emits the reply's finished() right away; m_done makes complete() ignore it.
     m_reply->abort();
     m_body.clear();
-    emit finished(QByteArray());
+    emit finished({});
 }
 
 } // namespace lanterncrest

@@ -25,21 +25,34 @@ struct ImageLimits
     std::chrono::milliseconds totalTimeout = SessionConfiguration().resourceTimeout;
 };
 
+// What a download ends with.
+struct FetchedBody
+{
+    QByteArray bytes; // empty on any failure
+    // The disk cache entry the bytes were read from; empty when they came from the network.
+    QUrl cacheEntry;
+};
+
 // One image download: GET, body collected under the cap within the deadlines, 2xx only.
-// Ends with exactly one finished() (an empty body on any failure), abort() included. The
+// Ends with exactly one finished() (empty bytes on any failure), abort() included. The
 // body is decoded by whoever knows the views it goes to (see decodeImage).
 class ImageFetch : public QObject
 {
     Q_OBJECT
 public:
+    enum class Source {
+        CacheOrNetwork, // a fresh cached copy, else the network (revalidating a stale copy)
+        NetworkOnly, // the network, whatever the cache holds
+    };
+
     ImageFetch(QNetworkAccessManager &network, const QUrl &url, const ImageLimits &limits,
-               QObject *parent = nullptr);
+               Source source = Source::CacheOrNetwork, QObject *parent = nullptr);
     ~ImageFetch() override;
 
     void abort();
 
 signals:
-    void finished(const QByteArray &body);
+    void finished(const lanterncrest::FetchedBody &body);
 
 private:
     void collect();

@@ -105,46 +105,67 @@ void ImageLoader::clearMemoryCache()
     m_memory.clear();
 }
 
-void ImageLoader::start(const QString &key, const QUrl &url)
+void ImageLoader::start(const QString &key, const QUrl &url, ImageFetch::Source source)
 {
-    auto *fetch = new ImageFetch(m_network, url, m_options.limits, this);
+    auto *fetch = new ImageFetch(m_network, url, m_options.limits, source, this);
     m_inFlight[key] = fetch;
     connect(fetch, &ImageFetch::finished, this,
-            [this, key](const QByteArray &body) { finish(key, body); });
+            [this, key](const FetchedBody &fetched) { finish(key, fetched); });
 }
 
-void ImageLoader::finish(const QString &key, const QByteArray &body)
+void ImageLoader::finish(const QString &key, const FetchedBody &fetched)
 {
     if (const auto found = m_inFlight.find(key); found != m_inFlight.end()) {
         found->second->deleteLater();
         m_inFlight.erase(found);
     }
+    if (!anyoneWaitsFor(key))
+        return;
+    const QPixmap pixmap = decodeAndKeep(key, fetched.bytes);
+    // A copy spoiled on disk would stand in for the image until it goes stale. The network's
+    // answer is never from the cache, so a bad one there ends the load.
+    if (pixmap.isNull() && !fetched.cacheEntry.isEmpty()) {
+        m_network.cache()->remove(fetched.cacheEntry);
+        start(key, QUrl::fromEncoded(key.toLatin1()), ImageFetch::Source::NetworkOnly);
+        return;
+    }
+    serve(key, pixmap);
+}
+
+// Null when the body is no image (or none at all).
+QPixmap ImageLoader::decodeAndKeep(const QString &key, const QByteArray &body)
+{
+    if (body.isEmpty())
+        return {};
+    QSize bound;
+    for (const auto &[view, ticket] : m_tickets) {
+        if (ticket.key == key)
+            bound = bound.expandedTo(devicePixels(*view));
+    }
+    // The new copy replaces the cached one, so it must stay sharp where that one was.
+    if (const Cached *cached = m_memory.object(key); cached && cached->reducedFor)
+        bound = bound.expandedTo(*cached->reducedFor);
+    DecodedImage decoded = decodeImage(body, m_options.limits.maxPixels, bound);
+    if (decoded.image.isNull())
+        return {};
+    QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
+    m_memory.insert(key,
+                    new Cached{ pixmap, decoded.reduced ? std::optional(bound) : std::nullopt },
+                    costOf(pixmap));
+    return pixmap;
+}
+
+void ImageLoader::serve(const QString &key, const QPixmap &pixmap)
+{
     // Completions may start new loads: settle every waiting view first, then tell them.
     std::vector<std::pair<ImageView *, Completion>> served;
-    QSize bound;
     for (auto it = m_tickets.begin(); it != m_tickets.end();) {
         if (it->second.key != key) {
             ++it;
             continue;
         }
-        bound = bound.expandedTo(devicePixels(*it->first));
         served.emplace_back(it->first, std::move(it->second.completion));
         it = m_tickets.erase(it);
-    }
-    // The new copy replaces the cached one, so it must stay sharp where that one was.
-    if (const Cached *cached = m_memory.object(key); cached && cached->reducedFor)
-        bound = bound.expandedTo(*cached->reducedFor);
-
-    QPixmap pixmap;
-    if (!served.empty() && !body.isEmpty()) {
-        DecodedImage decoded = decodeImage(body, m_options.limits.maxPixels, bound);
-        if (!decoded.image.isNull()) {
-            pixmap = QPixmap::fromImage(std::move(decoded.image));
-            m_memory.insert(
-                    key,
-                    new Cached{ pixmap, decoded.reduced ? std::optional(bound) : std::nullopt },
-                    costOf(pixmap));
-        }
     }
     for (auto &[view, completion] : served) {
         if (!pixmap.isNull())

@@ -25,7 +25,8 @@ class ImageView;
 // one copy per URL, sharp in every view that asked for it so far: a larger view loads the URL
 // again rather than show that copy blurred. The newest call for a view wins: the answer of an
 // older one never lands on it, and a call with no usable URL cancels what the view was waiting
-// for.
+// for. A body from the disk cache that does not decode leaves the cache and is fetched once
+// more from the network; one from the network that does not decode leaves the placeholder.
 // Only http and https are fetched, TLS is always verified, bodies and images are capped.
 // Main thread only.
 class LANTERNCREST_EXPORT ImageLoader : public QObject
@@ -76,8 +77,11 @@ private:
         bool isSharpIn(QSize viewPixels) const;
     };
 
-    void start(const QString &key, const QUrl &url);
-    void finish(const QString &key, const QByteArray &body);
+    void start(const QString &key, const QUrl &url,
+               ImageFetch::Source source = ImageFetch::Source::CacheOrNetwork);
+    void finish(const QString &key, const FetchedBody &fetched);
+    QPixmap decodeAndKeep(const QString &key, const QByteArray &body);
+    void serve(const QString &key, const QPixmap &pixmap);
     void watch(ImageView *view);
     void forget(ImageView *view);
     bool anyoneWaitsFor(const QString &key) const;

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QImage>
+#include <QNetworkDiskCache>
 #include <QTemporaryDir>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -26,6 +27,36 @@ const QSize iconSize(4, 4);
 ScriptedAnswer image(QColor color, QSize size = iconSize)
 {
     return ScriptedAnswer::text(200, flatPng(color, size)).withHeader("Content-Type", "image/png");
+}
+
+ScriptedAnswer cachedHour(ScriptedAnswer answer)
+{
+    return std::move(answer).withHeader("Cache-Control", "max-age=3600");
+}
+
+// Bytes the size of the real body that no decoder takes for an image.
+QByteArray junkLike(const QByteArray &body)
+{
+    return QByteArray(body.size(), 'x');
+}
+
+// Overwrites the body the disk cache in `directory` keeps for `url`, headers and freshness left
+// as they are, as when the file's bytes go bad on disk. False when there is no such entry.
+bool spoilCachedBody(const QString &directory, const QString &url)
+{
+    QNetworkDiskCache cache;
+    cache.setCacheDirectory(directory);
+    const QNetworkCacheMetaData meta = cache.metaData(QUrl(url));
+    const std::unique_ptr<QIODevice> stored(cache.data(QUrl(url)));
+    if (!meta.isValid() || !stored)
+        return false;
+    const QByteArray body = stored->readAll();
+    QIODevice *replacement = cache.prepare(meta);
+    if (!replacement)
+        return false;
+    replacement->write(junkLike(body));
+    cache.insert(replacement);
+    return true;
 }
 
 // The colour the view shows, or an invalid colour when it shows no image.
@@ -182,6 +213,58 @@ TEST_F(ImageLoaderTest, AnImageIsKeptAtNoMorePixelsThanItsLargestViewShows)
     m_loader.setImage(&smallAgain, m_service.url("wide.png"), placeholder);
     EXPECT_EQ(smallAgain.image().cacheKey(), large.image().cacheKey());
     EXPECT_EQ(m_service.requestCount(), 2);
+}
+
+TEST_F(ImageLoaderTest, ABodyThatDoesNotDecodeIsFetchedOnceMoreOnlyWhenItCameFromTheDiskCache)
+{
+    const ScriptedAnswer junk = ScriptedAnswer::text(200, junkLike(flatPng(red, iconSize)));
+    struct Case
+    {
+        QString name;
+        ScriptedAnswer first; // spoiled on disk when it loads
+        ScriptedAnswer then;
+        QColor shows;
+    };
+    const Case cases[] = {
+        { "a.png", cachedHour(image(red)), cachedHour(image(red)), red },
+        { "b.png", cachedHour(image(blue)), cachedHour(image(blue)), blue },
+        { "junk-after-spoiled.png", cachedHour(image(red)), junk, placeholderColor },
+        { "junk.png", junk, junk, placeholderColor },
+    };
+    for (const Case &c : cases) {
+        m_service.enqueue("/" + c.name.toLatin1(), c.first);
+        m_service.answer("/" + c.name.toLatin1(), c.then);
+        ImageView view;
+        if (load(view, m_service.url(c.name)) == true) {
+            ASSERT_TRUE(spoilCachedBody(m_cache.path(), m_service.url(c.name)));
+        }
+    }
+    m_service.clearRequests();
+    // Two views of each URL, waiting together, share one request.
+    ImageLoader later(options());
+    std::vector<std::unique_ptr<ImageView>> views;
+    int done = 0;
+    for (int i = 0; i < 8; ++i) {
+        views.push_back(std::make_unique<ImageView>());
+        later.setImage(views.back().get(), m_service.url(cases[i % 4].name), placeholder,
+                       [&](bool) { ++done; });
+    }
+    ASSERT_TRUE(waitUntil([&] { return done == 8; }, 5s));
+    spinFor(100ms);
+    EXPECT_EQ(later.loadsInFlight(), 0);
+    // The fresh copies took the spoiled ones' place on disk.
+    ImageLoader afterwards(options());
+    for (int i = 0; i < 8; ++i) {
+        const Case &c = cases[i % 4];
+        SCOPED_TRACE(c.name.toStdString());
+        EXPECT_EQ(shown(*views[i]), c.shows);
+        EXPECT_EQ(m_service.requestCount("/" + c.name.toLatin1()), 1);
+        if (c.shows != placeholderColor) {
+            ImageView again;
+            EXPECT_EQ(load(again, m_service.url(c.name), &afterwards), true);
+            EXPECT_EQ(m_service.requestCount("/" + c.name.toLatin1()), 1);
+        }
+    }
 }
 
 } // namespace
