@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ui/navigation_bar.h"
+#include "platform/ui/transition_click_guard.h"
 #include "platform/ui/view_controller.h"
 
 namespace lanterncrest {
@@ -20,6 +21,9 @@ NavigationController::NavigationController(QWidget *parent)
     layout->addWidget(m_bar);
     layout->addWidget(m_pages, 1);
     connect(m_bar, &NavigationBar::backRequested, this, [this] { popViewController(true); });
+    // The rest of a double-click that pushed or popped a screen must not act on the next one.
+    connect(this, &NavigationController::stackChanged, new TransitionClickGuard(this),
+            &TransitionClickGuard::begin);
     updateNavigationBar();
 }
 

@@ -16,7 +16,8 @@ class ViewController;
 // A stack of screens under a title bar. The host puts it in its window and sets the root; the
 // screens push what follows. The stack holds its controllers; a popped controller lives on
 // while anyone else holds it (a pending request, say), with its view out of the window.
-// Transitions are immediate. Main thread only.
+// Transitions are immediate; the rest of the click sequence that made one (the second click of
+// a double-click) is ignored rather than let act on the screen that appears. Main thread only.
 class LANTERNCREST_EXPORT NavigationController : public QWidget
 {
     Q_OBJECT

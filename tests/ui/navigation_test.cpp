@@ -8,6 +8,7 @@
 #include "platform/ui/navigation_bar.h"
 #include "platform/ui/navigation_controller.h"
 #include "platform/ui/view_controller.h"
+#include "tests/support/window_pointer.h"
 
 namespace lanterncrest::test {
 namespace {
@@ -75,6 +76,41 @@ TEST(Navigation, PushAndBackKeepTheBackButtonLeadingAndALongBackTitleGivesWayToB
         EXPECT_FALSE(watched.expired()); // the click is still being handled
         QApplication::processEvents();
         EXPECT_TRUE(watched.expired());
+    }
+}
+
+// Each later click of a double- or triple-click on Back lands on the back button of the screen
+// that appears, and must not pop it too. A press whose release never comes (the pointer left
+// the window) keeps the window deaf no longer than the double-click interval.
+TEST(Navigation, MoreClicksOnBackPopOneScreenAndLaterClicksActAgain)
+{
+    using namespace std::chrono_literals;
+    DoubleClickInterval interval(150ms);
+    const struct
+    {
+        int clicks;
+        bool lastReleased;
+    } cases[] = { { 2, true }, { 3, true }, { 2, false } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.clicks << " clicks, last released " << c.lastReleased);
+        NavigationController navigation(std::make_shared<TitledController>("Teams"));
+        navigation.resize(375, 600);
+        navigation.show();
+        for (const char *title : { "Squad", "Profile", "Posts" })
+            navigation.pushViewController(std::make_shared<TitledController>(title), false);
+        WindowPointer pointer(navigation);
+        pointer.restPastADoubleClick();
+        const QToolButton &back = *navigation.navigationBar()->backButton();
+        const QPoint at = back.mapTo(&navigation, back.rect().center());
+        for (int k = 1; k <= c.clicks; ++k) {
+            pointer.press(at);
+            if (k < c.clicks || c.lastReleased)
+                pointer.release(at);
+        }
+        EXPECT_EQ(navigation.viewControllers().size(), 3u);
+        pointer.restPastADoubleClick();
+        pointer.click(at);
+        EXPECT_EQ(navigation.viewControllers().size(), 2u);
     }
 }
 
