@@ -86,7 +86,7 @@ protected:
 TEST_F(ClickSequences, MoreClicksOnACardOpenOneProfileAndPressNothingOnIt)
 {
     // Long enough for a busy machine to deliver the three clicks of a sequence within it.
-    DoubleClickInterval interval(300ms);
+    DoubleClickInterval interval(800ms);
     auto squad = openSquad();
     ASSERT_NE(squad, nullptr);
     pointer.restPastADoubleClick();
@@ -112,7 +112,7 @@ TEST_F(ClickSequences, MoreClicksOnACardOpenOneProfileAndPressNothingOnIt)
 TEST_F(ClickSequences, MoreClicksOnATeamOpenOneSquadThoughItsCardsShowBeforeTheSecondClick)
 {
     // Long enough for the squad's answer to come between the clicks of one double-click.
-    DoubleClickInterval slow(1500ms);
+    DoubleClickInterval slow(2500ms);
     const QPoint team = teamPoint(0);
     for (int clicks : { 2, 3 }) {
         SCOPED_TRACE(testing::Message() << clicks << " clicks");

@@ -85,7 +85,7 @@ TEST(Navigation, PushAndBackKeepTheBackButtonLeadingAndALongBackTitleGivesWayToB
 TEST(Navigation, MoreClicksOnBackPopOneScreenAndLaterClicksActAgain)
 {
     using namespace std::chrono_literals;
-    DoubleClickInterval interval(150ms);
+    DoubleClickInterval interval(400ms);
     const struct
     {
         int clicks;
