@@ -13,12 +13,13 @@
 namespace lanterncrest {
 
 // The framework's HTTP client, as its callers see it. Every completion runs exactly once,
-// on the main thread, and never inside the call that started the request.
+// on the main thread, and never inside the call that started the request. It owns what it is
+// handed, so a decoded answer can be moved on instead of copied.
 class INetworkManager
 {
 public:
     template<typename T>
-    using Completion = std::function<void(const ApiResponse<T> &)>;
+    using Completion = std::function<void(ApiResponse<T>)>;
 
     virtual ~INetworkManager() = default;
 

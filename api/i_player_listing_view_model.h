@@ -9,7 +9,7 @@
 
 namespace lanterncrest {
 
-// What the list screens ask for. `completion` receives a decoded record; `failure`
+// What the list screens ask for. `completion` receives a decoded record to keep; `failure`
 // (may be empty) receives why there is none, so that a screen can end its loading state.
 // Exactly one of them runs, once, on the main thread, never inside the call.
 class IPlayerListingViewModel
@@ -20,11 +20,9 @@ public:
     virtual ~IPlayerListingViewModel() = default;
 
     virtual void getSeasonTeams(const QString &seasonId,
-                                std::function<void(const SeasonTeams &)> completion,
-                                Failure failure) = 0;
+                                std::function<void(SeasonTeams)> completion, Failure failure) = 0;
     virtual void getTeamPlayers(const QString &teamId, const QString &seasonId,
-                                std::function<void(const PlayerList &)> completion,
-                                Failure failure) = 0;
+                                std::function<void(PlayerList)> completion, Failure failure) = 0;
 
 protected:
     IPlayerListingViewModel() = default;

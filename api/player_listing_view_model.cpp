@@ -15,7 +15,7 @@ PlayerListingViewModel::PlayerListingViewModel(
 }
 
 template<typename T>
-void PlayerListingViewModel::send(const NetworkAPI &api, std::function<void(const T &)> completion,
+void PlayerListingViewModel::send(const NetworkAPI &api, std::function<void(T)> completion,
                                   Failure failure)
 {
     const std::shared_ptr<INetworkManager> client =
@@ -29,9 +29,9 @@ void PlayerListingViewModel::send(const NetworkAPI &api, std::function<void(cons
     }
     client->request<T>(api,
                        [completion = std::move(completion),
-                        failure = std::move(failure)](const ApiResponse<T> &response) {
-                           if (const T *value = response.value()) {
-                               completion(*value);
+                        failure = std::move(failure)](ApiResponse<T> response) {
+                           if (T *value = response.value()) {
+                               completion(std::move(*value));
                                return;
                            }
                            Console::print(response.error()->rendering());
@@ -41,7 +41,7 @@ void PlayerListingViewModel::send(const NetworkAPI &api, std::function<void(cons
 }
 
 void PlayerListingViewModel::getSeasonTeams(const QString &seasonId,
-                                            std::function<void(const SeasonTeams &)> completion,
+                                            std::function<void(SeasonTeams)> completion,
                                             Failure failure)
 {
     send<SeasonTeams>(NetworkAPI::getSeasonTeams(seasonId), std::move(completion),
@@ -49,7 +49,7 @@ void PlayerListingViewModel::getSeasonTeams(const QString &seasonId,
 }
 
 void PlayerListingViewModel::getTeamPlayers(const QString &teamId, const QString &seasonId,
-                                            std::function<void(const PlayerList &)> completion,
+                                            std::function<void(PlayerList)> completion,
                                             Failure failure)
 {
     send<PlayerList>(NetworkAPI::getTeamPlayers(teamId, seasonId), std::move(completion),

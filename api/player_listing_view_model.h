@@ -18,16 +18,14 @@ public:
 
     // Without a service or a client nothing is sent or printed, and `failure` receives
     // NetworkManager::requestFailedError().
-    void getSeasonTeams(const QString &seasonId,
-                        std::function<void(const SeasonTeams &)> completion,
+    void getSeasonTeams(const QString &seasonId, std::function<void(SeasonTeams)> completion,
                         Failure failure) override;
     void getTeamPlayers(const QString &teamId, const QString &seasonId,
-                        std::function<void(const PlayerList &)> completion,
-                        Failure failure) override;
+                        std::function<void(PlayerList)> completion, Failure failure) override;
 
 private:
     template<typename T>
-    void send(const NetworkAPI &api, std::function<void(const T &)> completion, Failure failure);
+    void send(const NetworkAPI &api, std::function<void(T)> completion, Failure failure);
 };
 
 } // namespace lanterncrest

@@ -14,9 +14,9 @@
 // set; an answer that arrives within microseconds (a thread of the same process on a busy
 // machine) may be read whole by Qt's network thread before the limit reaches it.
 #include "bench/median_collector.h"
+#include "bench/peak_memory.h"
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -27,7 +27,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -40,25 +39,6 @@ namespace {
 constexpr qint64 answerSize = qint64{ 100 } << 20;
 constexpr std::size_t pieceSize = std::size_t{ 64 } << 10;
 constexpr std::chrono::milliseconds latency{ 20 };
-
-// One kind of line of /proc/self/status ("VmRSS", "VmHWM") in bytes; 0 when unreadable.
-qint64 statusBytes(const std::string &name)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind(name + ":", 0) == 0) {
-            return std::stoll(line.substr(name.size() + 1)) * 1024; // given in kB
-        }
-    }
-    return 0;
-}
-
-bool resetPeak()
-{
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    return bool(clear.flush());
-}
 
 // Answers every connection with a chunked body of answerSize bytes, then closes it; stops
 // writing as soon as the client goes away.
@@ -142,9 +122,8 @@ double worstPeakOverCap = 0;
 // Runs one request to its end; the peak memory above the start, in bytes.
 qint64 fetchOnce(Session &session, const QString &url, bool &refused)
 {
-    malloc_trim(0);
-    const qint64 before = statusBytes("VmRSS");
-    if (!resetPeak()) {
+    PeakMeter peak;
+    if (!peak.start()) {
         return -1;
     }
     QEventLoop loop;
@@ -153,7 +132,7 @@ qint64 fetchOnce(Session &session, const QString &url, bool &refused)
         loop.quit();
     });
     loop.exec();
-    return statusBytes("VmHWM") - before;
+    return peak.added();
 }
 
 void overCap(benchmark::State &state)

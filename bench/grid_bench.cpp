@@ -5,15 +5,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <variant>
 
 #include "api/api_configuration.h"
 #include "bench/median_collector.h"
+#include "bench/private_home.h"
 #include "platform/foundation/console.h"
 #include "platform/ui/navigation_controller.h"
 #include "platform/ui/progress_hud.h"
@@ -171,17 +170,10 @@ int main(int argc, char **argv)
 {
     using namespace lanterncrest;
     using bench::MedianCollector;
-    if (!std::getenv("QT_QPA_PLATFORM")) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    // Settings, Documents and caches of a run of its own, never the developer's.
-    QTemporaryDir home;
+    bench::PrivateHome home;
     if (!home.isValid()) {
         return 2;
     }
-    setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-    setenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit().constData(), 1);
-    setenv("XDG_CACHE_HOME", (home.path() + "/.cache").toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("LanterncrestBench");
     QCoreApplication::setApplicationName("grid_bench");

@@ -110,6 +110,9 @@ bool decodeList(const Decoder &decoder, std::vector<T, A> &out)
     }
     const simdjson::dom::array array = value.get_array().value_unsafe();
     out.clear();
+    if (!decoder.takeFromBudget(array.size(), sizeof(T))) {
+        return false;
+    }
     out.reserve(array.size());
     std::size_t index = 0;
     for (const simdjson::dom::element element : array) {
@@ -156,6 +159,12 @@ template<class Slot>
 bool decodeIntoSlot(const Decoder &decoder, Slot &slot)
 {
     using T = typename SlotValue<Slot>::type;
+    if constexpr (std::is_same_v<Slot, Boxed<T>>) { // only a boxed payload takes room of its own
+        if (!decoder.takeFromBudget(1, sizeof(T))) {
+            slot.reset();
+            return false;
+        }
+    }
     if constexpr (std::is_same_v<T, std::string>) { // built straight from the text: the commonest
                                                     // member
         std::string_view text;

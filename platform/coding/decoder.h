@@ -8,6 +8,7 @@
 #include <simdjson.h>
 
 #include "platform/coding/coding_key.h"
+#include "platform/coding/decode_budget.h"
 #include "platform/coding/decoding_error.h"
 #include "platform/export.h"
 
@@ -31,15 +32,17 @@ struct CodingPathNode
 // A position in a parsed document: the value, the path to it, and where a failure is described.
 // Errors are returned as false; when the decoder collects errors, the failure is also described
 // in its DecodingError. Inside a lenient read nothing collects, so a bad value costs only a
-// comparison of JSON kinds: no exception, no allocation, no text.
+// comparison of JSON kinds: no exception, no allocation, no text. The document's budget, when
+// it has one, is shared by every decoder below the root, lenient ones included.
 class LANTERNCREST_EXPORT Decoder
 {
 public:
-    Decoder(simdjson::dom::element value, const CodingPathNode *path,
-            DecodingError *errors) noexcept
+    Decoder(simdjson::dom::element value, const CodingPathNode *path, DecodingError *errors,
+            DecodeBudget *budget = nullptr) noexcept
         : m_value(value),
           m_path(path),
-          m_errors(errors)
+          m_errors(errors),
+          m_budget(budget)
     {
     }
 
@@ -50,10 +53,20 @@ public:
     // The decoder of a value below this one, reached by `step`.
     Decoder child(simdjson::dom::element value, const CodingPathNode *step) const noexcept
     {
-        return Decoder(value, step, m_errors);
+        return Decoder(value, step, m_errors, m_budget);
     }
     // The same value, read by someone who will discard any failure.
-    Decoder discardingErrors() const noexcept { return Decoder(m_value, m_path, nullptr); }
+    Decoder discardingErrors() const noexcept
+    {
+        return Decoder(m_value, m_path, nullptr, m_budget);
+    }
+
+    // Room in the document's budget for `count` values of `size` bytes, taken before they are
+    // built; false when they do not fit. The document describes that failure itself, once.
+    bool takeFromBudget(std::size_t count, std::size_t size) const noexcept
+    {
+        return m_budget == nullptr || m_budget->take(count, size);
+    }
 
     std::vector<CodingPathComponent> codingPath() const;
 
@@ -105,6 +118,7 @@ private:
     simdjson::dom::element m_value;
     const CodingPathNode *m_path;
     DecodingError *m_errors;
+    DecodeBudget *m_budget;
 };
 
 namespace coding_detail {

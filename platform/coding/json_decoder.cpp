@@ -89,7 +89,16 @@ bool JSONDecoder::decodeDocument(std::string_view bytes, DecodingError &error,
                                       + simdjson::error_message(failure));
         return false;
     }
-    return decodeRoot(context, Decoder(root, nullptr, &error));
+    DecodeBudget budget;
+    const bool decoded = decodeRoot(context, Decoder(root, nullptr, &error, &budget));
+    if (budget.spent()) {
+        error = DecodingError(DecodingError::Kind::dataCorrupted, {},
+                              "The given data would take more than "
+                                      + std::to_string(maximumDecodedBytes >> 20)
+                                      + " MiB once decoded.");
+        return false;
+    }
+    return decoded;
 }
 
 } // namespace lanterncrest

@@ -11,8 +11,8 @@ namespace lanterncrest {
 
 // Decodes a whole JSON document into a value, by the strict default rules of the coding
 // containers. Bytes that are not JSON (a UTF-8 byte-order mark before the document is
-// allowed), or that nest deeper than maximumJsonNesting, fail as dataCorrupted. Never throws
-// for bad input.
+// allowed), that nest deeper than maximumJsonNesting, or whose records would take more than
+// maximumDecodedBytes, fail as dataCorrupted. Never throws for bad input.
 class LANTERNCREST_EXPORT JSONDecoder
 {
 public:

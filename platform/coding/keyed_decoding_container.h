@@ -88,8 +88,8 @@ public:
             return;
         }
         const CodingPathNode step{ m_decoder.pathNode(), stringValue(key) };
-        const Decoder silent(m_values[position(key)], &step, nullptr);
-        coding_detail::decodeIntoSlot(silent, out);
+        coding_detail::decodeIntoSlot(
+                m_decoder.child(m_values[position(key)], &step).discardingErrors(), out);
     }
 
     // The lenient read with the type named: `decodeSafelyIfPresent<std::string>(key)`.

@@ -100,14 +100,14 @@ void PlayerListViewController::loadSquad()
     MainQueue::asyncAfter(0.01, [self, viewModel] {
         viewModel->getTeamPlayers(
                 self->m_currentTeamId, QString::fromLatin1(SeasonTeamsViewController::seasonId),
-                [self](const PlayerList &answer) {
-                    self->showSquad(answer.data.value_or(std::vector<People>{}));
+                [self](PlayerList answer) {
+                    self->showSquad(std::move(answer.data).value_or(std::vector<People>{}));
                 },
                 [self](const ApiError &) { self->showSquad({}); });
     });
 }
 
-void PlayerListViewController::showSquad(const std::vector<People> &players)
+void PlayerListViewController::showSquad(std::vector<People> players)
 {
     ProgressHUD::dismissLoading(viewIfLoaded());
     if (players.empty()) {
@@ -115,7 +115,7 @@ void PlayerListViewController::showSquad(const std::vector<People> &players)
         m_playerListCollectionView->setVisible(false);
         return;
     }
-    PositionGroups grouped = groupByPosition(players);
+    PositionGroups grouped = groupByPosition(std::move(players));
     m_standingDictData = std::move(grouped.groups);
     m_sortedSections = std::move(grouped.sortedKeys);
     m_playerListCollectionView->reloadData();

@@ -84,7 +84,7 @@ private:
     void loadSquad();
     // Ends the loading state with the squad, or with the no-data label when it has no players
     // or the request failed.
-    void showSquad(const std::vector<People> &players);
+    void showSquad(std::vector<People> players);
     // The players of a section, or null for a section that holds none.
     const std::vector<People> *group(int section) const;
     const People *player(const IndexPath &indexPath) const;

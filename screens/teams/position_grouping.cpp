@@ -40,11 +40,20 @@ QString positionKey(const People &player)
     return QString::fromStdString(*position->en_name).normalized(QString::NormalizationForm_C);
 }
 
-PositionGroups groupByPosition(const std::vector<People> &players)
+PositionGroups groupByPosition(std::vector<People> players)
 {
-    PositionGroups result;
+    // Each group is sized before the players move in, so that no group holds an outgrown
+    // buffer beside its next one while it fills.
+    std::vector<QString> keys;
+    keys.reserve(players.size());
+    std::map<QString, std::size_t, ScalarValueOrder> sizes;
     for (const People &player : players)
-        result.groups[positionKey(player)].push_back(player);
+        ++sizes[keys.emplace_back(positionKey(player))];
+    PositionGroups result;
+    for (const auto &[key, size] : sizes)
+        result.groups[key].reserve(size);
+    for (std::size_t i = 0; i < players.size(); ++i)
+        result.groups[keys[i]].push_back(std::move(players[i]));
     result.sortedKeys.reserve(result.groups.size());
     for (const auto &entry : result.groups)
         result.sortedKeys.push_back(entry.first);

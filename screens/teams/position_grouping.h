@@ -32,8 +32,9 @@ struct PositionGroups
     std::vector<QString> sortedKeys;
 };
 
-// One group per distinct key; within a group the players keep the order of `players`.
-PositionGroups groupByPosition(const std::vector<People> &players);
+// One group per distinct key; within a group the players keep the order of `players`, which
+// move into their groups.
+PositionGroups groupByPosition(std::vector<People> players);
 
 // The player's position as the answer sent it; nullptr when the player has no position or the
 // position has no data.

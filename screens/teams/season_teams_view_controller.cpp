@@ -64,14 +64,14 @@ void SeasonTeamsViewController::loadTeams(PlayerListingViewModel &viewModel)
     auto self = std::static_pointer_cast<SeasonTeamsViewController>(shared_from_this());
     viewModel.getSeasonTeams(
             QString::fromLatin1(seasonId),
-            [self](const SeasonTeams &answer) { self->showTeams(answer); },
+            [self](SeasonTeams answer) { self->showTeams(std::move(answer)); },
             [self](const ApiError &) { self->endLoading(); });
 }
 
-void SeasonTeamsViewController::showTeams(const SeasonTeams &answer)
+void SeasonTeamsViewController::showTeams(SeasonTeams answer)
 {
     ProgressHUD::dismissLoading(viewIfLoaded());
-    m_teams = answer.data.value_or(std::vector<TeamData>{});
+    m_teams = std::move(answer.data).value_or(std::vector<TeamData>{});
     // The host may have destroyed the view while the request was out.
     if (m_teamsCollectionView)
         m_teamsCollectionView->reloadData();

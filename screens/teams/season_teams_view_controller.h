@@ -60,7 +60,7 @@ protected:
 
 private:
     void loadTeams(PlayerListingViewModel &viewModel);
-    void showTeams(const SeasonTeams &answer);
+    void showTeams(SeasonTeams answer);
     void endLoading();
     // Opens the squad of the tapped team, handing over the delegate, the team id and the team.
     void openTeam(const TeamData &team);

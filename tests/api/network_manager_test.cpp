@@ -3,6 +3,7 @@
 #include "api/token_store.h"
 #include "records/answers.h"
 #include "tests/api/api_client_fixture.h"
+#include "tests/support/empty_records.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -167,7 +168,9 @@ TEST_F(NetworkManagerTest, AnswersThatAreNoRecordFailOnceAfterWhatCameIsPrinted)
         std::optional<int> statusCode;
     };
     const QByteArray invalid = "{\"data\": [tru", wrongShape = R"({"data":{"id":"t1"}})",
-                     deep = R"({"data":[],"x":)" + arraysDeep(600) + "}";
+                     deep = R"({"data":[],"x":)" + arraysDeep(600) + "}",
+                     pastBudget = QByteArray::fromStdString(
+                             listAnswer(recordsPastTheBudget<TeamData>()));
     const std::vector<Case> cases = {
         { "closed port", {}, {}, Kind::CannotConnect, {} },
         { "slower than the time-out", ok(seasonBody).after(3s), {}, Kind::TimedOut, {} },
@@ -184,6 +187,7 @@ TEST_F(NetworkManagerTest, AnswersThatAreNoRecordFailOnceAfterWhatCameIsPrinted)
         // Each maximal ill-formed sequence prints as one U+FFFD.
         { "bad UTF-8", ok("\xFFok\xE2\x82!"), answerLine("\xEF\xBF\xBDok\xEF\xBF\xBD!"), {}, {} },
         { "nested past the limit", ok(deep), answerLine(deep), {}, {} },
+        { "empty teams past the decoding budget", ok(pastBudget), answerLine(pastBudget), {}, {} },
     };
     client = std::make_shared<NetworkManager>(SessionConfiguration{ 300ms, 300ms });
     for (const Case &c : cases) {

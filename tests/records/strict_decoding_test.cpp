@@ -6,6 +6,7 @@
 
 #include "records/answers.h"
 #include "records/coach.h"
+#include "tests/support/empty_records.h"
 
 namespace lanterncrest {
 namespace {
@@ -69,6 +70,33 @@ TEST(JSONDecoderTest, InvalidJSONIsDataCorruptedAtTheRoot)
         EXPECT_EQ(result.error().kind(), Kind::dataCorrupted) << bytes;
         EXPECT_TRUE(result.error().description().starts_with(
                 "dataCorrupted at the root: The given data was not valid JSON"));
+    }
+}
+
+// An answer whose records would take more than the budget fails as a whole, also when what
+// overflows it sits inside a player's lenient member, where other failures are swallowed.
+TEST(JSONDecoderTest, RecordsPastTheDecodingBudgetFailTheWholeDocument)
+{
+    using test::listAnswer, test::recordsPastTheBudget;
+    const std::size_t squadFillingTheBudget = recordsPastTheBudget<People>() - 1;
+    const struct
+    {
+        const char *name;
+        std::string json;
+        std::optional<DecodingError> (*decode)(const char *);
+    } cases[] = {
+        { "empty players", listAnswer(recordsPastTheBudget<People>()), failureOf<PlayerList> },
+        { "empty teams", listAnswer(recordsPastTheBudget<TeamData>()), failureOf<SeasonTeams> },
+        { "players with positions past it",
+          listAnswer(squadFillingTheBudget, R"({"position":{"data":{}}})"), failureOf<PlayerList> },
+    };
+    for (const auto &c : cases) {
+        const std::optional<DecodingError> error = c.decode(c.json.c_str());
+        ASSERT_TRUE(error) << c.name;
+        EXPECT_EQ(error->kind(), Kind::dataCorrupted) << c.name;
+        EXPECT_TRUE(error->description().starts_with("dataCorrupted at the root: The given data "
+                                                     "would take more than"))
+                << c.name << ": " << error->description();
     }
 }
 

@@ -6,6 +6,7 @@
 #include "screens/teams/position_grouping.h"
 #include "screens/teams/season_teams_view_controller.h"
 #include "tests/screens/screen_fixtures.h"
+#include "tests/support/empty_records.h"
 
 namespace lanterncrest::test {
 namespace {
@@ -140,12 +141,14 @@ TEST(SquadScreen, AnEmptySquadOrAFailedLoadEndsLoadingInTheNoDataLabel)
     for (const ScriptedAnswer &answer :
          { ScriptedAnswer::json(200, R"({"data":[]})"),
            ScriptedAnswer::json(200, R"({"data":[1,2]})"),
-           ScriptedAnswer::json(500, R"({"message":"down"})"), ScriptedAnswer::dropped() }) {
+           ScriptedAnswer::json(500, R"({"message":"down"})"), ScriptedAnswer::dropped(),
+           ScriptedAnswer::json(
+                   200, QByteArray::fromStdString(listAnswer(recordsPastTheBudget<People>()))) }) {
         SquadScreenHarness harness;
         harness.service.answer(squadPath, answer);
         auto screen = harness.open("empty");
         EXPECT_TRUE(ProgressHUD::isVisible());
-        ASSERT_TRUE(harness.waitUntilLoaded()) << answer.body.toStdString();
+        ASSERT_TRUE(harness.waitUntilLoaded()) << answer.body.left(100).toStdString();
         EXPECT_FALSE(screen->noDataLabel()->isHidden());
         EXPECT_EQ(screen->noDataLabel()->visibleLines(),
                   QStringList{ "No players to show" }); // whole, not cut
@@ -260,6 +263,37 @@ TEST(SquadScreen, ATappedTeamsSquadShowsItsPlayersInSortedSectionsAndATapOpensTh
     ASSERT_NE(profile, nullptr) << "no profile was pushed";
     EXPECT_EQ(profile->playerObject(), makePlayer(players[19])) << "the third goalkeeper";
     EXPECT_EQ(profile->delegate().lock(), host);
+}
+
+// The largest squads the service could send still show, each player in its position's section.
+TEST(SquadScreen, AHundredThousandNamedPlayersWithPositionsShowInTheirSections)
+{
+    constexpr int count = 100'000;
+    const char *const positions[] = { "Defender", "Forward", "Goalkeeper", "Midfielder" };
+    std::string json = R"({"data":[)";
+    for (int k = 0; k < count; ++k) {
+        const std::string n = std::to_string(k);
+        json += (k > 0 ? R"(,{"id":")" : R"({"id":")") + n + R"(","en_name":"First)" + n + " Last"
+                + n + R"(","ar_name":"لاعب )" + n + R"(","position":{"data":{"id":")"
+                + std::to_string(k % 4) + R"(","ar_name":"مركز","en_name":")" + positions[k % 4]
+                + R"("}}})";
+    }
+    SquadScreenHarness harness;
+    harness.answer(QByteArray::fromStdString(json + "]}"));
+    auto screen = harness.open("hundred-thousand");
+    ASSERT_TRUE(harness.waitUntilLoaded());
+    EXPECT_TRUE(screen->noDataLabel()->isHidden());
+    CollectionView &grid = *screen->playerListCollectionView();
+    ASSERT_FALSE(grid.isHidden());
+    grid.layoutIfNeeded();
+    ASSERT_EQ(grid.numberOfSections(), 4);
+    for (int section = 0; section < 4; ++section)
+        EXPECT_EQ(grid.numberOfItemsInSection(section), count / 4) << positions[section];
+    ASSERT_NE(sectionHeader(grid, 0), nullptr);
+    EXPECT_EQ(sectionHeader(grid, 0)->positionName()->text(), "DEFENDER");
+    auto *first = dynamic_cast<PlayerListCollectionViewCell *>(grid.cellForItem({ 0, 1 }));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->lastNameLabel()->text(), "LAST4"); // the second defender
 }
 
 TEST(SquadScreen, AScreenLeftBeforeItsAnswerEndsTheOverlayAndIsThenReleased)

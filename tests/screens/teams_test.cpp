@@ -15,6 +15,7 @@
 #include "screens/teams/team_collection_view_cell.h"
 #include "tests/screens/screen_fixtures.h"
 #include "tests/support/console_capture.h"
+#include "tests/support/empty_records.h"
 
 namespace lanterncrest::test {
 namespace {
@@ -118,13 +119,16 @@ TEST_F(EntryScreen, AFailedLoadTakesTheOverlayDownAndKeepsTheGridEmpty)
 {
     for (const ScriptedAnswer &failure :
          { ScriptedAnswer::text(500, "<html>down</html>"),
-           ScriptedAnswer::json(200, R"({"data":[{"id":7}]})"), ScriptedAnswer::dropped() }) {
+           ScriptedAnswer::json(200, R"({"data":[{"id":7}]})"), ScriptedAnswer::dropped(),
+           ScriptedAnswer::json(
+                   200,
+                   QByteArray::fromStdString(listAnswer(recordsPastTheBudget<TeamData>()))) }) {
         service.clearRequests();
         service.answer(teamsPath, failure);
         auto screen = show();
         ASSERT_TRUE(waitUntil([&] {
             return service.requestCount() > 0 && !ProgressHUD::isVisible();
-        })) << failure.body.toStdString();
+        })) << failure.body.left(100).toStdString();
         screen->teamsCollectionView()->layoutIfNeeded();
         EXPECT_EQ(screen->teamsCollectionView()->numberOfItemsInSection(0), 0);
     }
