@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace lanterncrest::test {
@@ -58,6 +59,12 @@ void ApiClientTest::TearDown()
 QByteArray ApiClientTest::logged(const QString &fileName)
 {
     QFile file(QDir(documents()).filePath(fileName));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ApiClientTest::settingsFile()
+{
+    QFile file(QSettings().fileName());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

@@ -38,6 +38,8 @@ protected:
     static QByteArray logged(const QString &fileName = "14-03-2026.log");
     // How a log entry reads at the clock's time.
     QByteArray logLine(const QString &message) const;
+    // The settings file's bytes as they stand on disk ("" when absent).
+    static QByteArray settingsFile();
 
     // Sends a typed request and runs the event loop until it ends; every completion call.
     template<typename T>

@@ -37,12 +37,6 @@ QByteArray arraysDeep(int depth)
     return QByteArray(depth, '[') + QByteArray(depth, ']');
 }
 
-QByteArray settingsFile()
-{
-    QFile file(QSettings().fileName());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class NetworkManagerTest : public ApiClientTest
 {
 protected:

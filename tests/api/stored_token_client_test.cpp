@@ -21,12 +21,6 @@ using namespace std::chrono_literals;
 
 const QByteArray seasonBody = R"({"data":[{"id":"t1"}]})";
 
-QByteArray settingsFile()
-{
-    QFile file(QSettings().fileName());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The access token that the next start reads from disk.
 QString tokenOnDisk()
 {
