@@ -1,7 +1,6 @@
 #include "platform/ui/image_loader.h"
 
 #include <QCoreApplication>
-#include <QNetworkDiskCache>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QtMath>
@@ -11,6 +10,7 @@
 #include "platform/ui/host_images.h"
 #include "platform/ui/image_decoding.h"
 #include "platform/ui/image_view.h"
+#include "platform/ui/verified_disk_cache.h"
 
 namespace lanterncrest {
 
@@ -52,7 +52,7 @@ ImageLoader::ImageLoader(Options options, QObject *parent)
       m_options(std::move(options)),
       m_memory(int(std::min<qint64>(m_options.memoryCacheBytes / 1024, INT_MAX)))
 {
-    auto *disk = new QNetworkDiskCache(&m_network);
+    auto *disk = new VerifiedDiskCache(&m_network);
     disk->setCacheDirectory(m_options.cacheDirectory.isEmpty() ? defaultCacheDirectory()
                                                                : m_options.cacheDirectory);
     disk->setMaximumCacheSize(m_options.diskCacheBytes);
@@ -122,8 +122,8 @@ void ImageLoader::finish(const QString &key, const FetchedBody &fetched)
     if (!anyoneWaitsFor(key))
         return;
     const QPixmap pixmap = decodeAndKeep(key, fetched.bytes);
-    // A copy spoiled on disk would stand in for the image until it goes stale. The network's
-    // answer is never from the cache, so a bad one there ends the load.
+    // A cached body that reads back whole yet is no image would stand in for it until stale. The
+    // network's answer is never from the cache, so a bad one there ends the load.
     if (pixmap.isNull() && !fetched.cacheEntry.isEmpty()) {
         m_network.cache()->remove(fetched.cacheEntry);
         start(key, QUrl::fromEncoded(key.toLatin1()), ImageFetch::Source::NetworkOnly);

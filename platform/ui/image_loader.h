@@ -19,16 +19,16 @@ class ImageView;
 
 // Puts remote images into image views. Each view shows its placeholder (an image of the host,
 // see HostImages) at once, then the image of its URL: from memory, from the disk cache
-// (QNetworkDiskCache, HTTP freshness rules) or from the network. However many views ask for one
-// URL, one request is in flight for it. An image is decoded at no more pixels than the views
-// waiting for it can show (device pixels included), and the memory cache (a byte budget) keeps
-// one copy per URL, sharp in every view that asked for it so far: a larger view loads the URL
-// again rather than show that copy blurred. The newest call for a view wins: the answer of an
-// older one never lands on it, and a call with no usable URL cancels what the view was waiting
-// for. A body from the disk cache that does not decode leaves the cache and is fetched once
-// more from the network; one from the network that does not decode leaves the placeholder.
-// Only http and https are fetched, TLS is always verified, bodies and images are capped.
-// Main thread only.
+// (HTTP freshness rules; an entry that does not read back whole counts as absent) or from the
+// network. However many views ask for one URL, one request is in flight for it. An image is decoded
+// at no more pixels than the views waiting for it can show (device pixels included), and the memory
+// cache (a byte budget) keeps one copy per URL, sharp in every view that asked for it so far: a
+// larger view loads the URL again rather than show that copy blurred. The newest call for a view
+// wins: the answer of an older one never lands on it, and a call with no usable URL cancels what
+// the view was waiting for. A body from the disk cache that does not decode leaves the cache and is
+// fetched once more from the network; one from the network that does not decode leaves the
+// placeholder. Only http and https are fetched, TLS is always verified, bodies and images are
+// capped. Main thread only.
 class LANTERNCREST_EXPORT ImageLoader : public QObject
 {
     Q_OBJECT

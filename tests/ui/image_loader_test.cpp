@@ -1,8 +1,11 @@
+#include <QBuffer>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
-#include <QNetworkDiskCache>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -40,23 +43,62 @@ QByteArray junkLike(const QByteArray &body)
     return QByteArray(body.size(), 'x');
 }
 
-// Overwrites the body the disk cache in `directory` keeps for `url`, headers and freshness left
-// as they are, as when the file's bytes go bad on disk. False when there is no such entry.
-bool spoilCachedBody(const QString &directory, const QString &url)
+// The file of the disk cache in `directory` that keeps `body` for `url`, and where the body
+// starts in it; no path when there is none.
+struct CacheFile
 {
-    QNetworkDiskCache cache;
-    cache.setCacheDirectory(directory);
-    const QNetworkCacheMetaData meta = cache.metaData(QUrl(url));
-    const std::unique_ptr<QIODevice> stored(cache.data(QUrl(url)));
-    if (!meta.isValid() || !stored)
-        return false;
-    const QByteArray body = stored->readAll();
-    QIODevice *replacement = cache.prepare(meta);
-    if (!replacement)
-        return false;
-    replacement->write(junkLike(body));
-    cache.insert(replacement);
-    return true;
+    QString path;
+    qsizetype bodyAt = -1;
+};
+CacheFile cacheFileOf(const QString &directory, const QString &url, const QByteArray &body)
+{
+    QDirIterator files(directory, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = file.readAll();
+        if (const qsizetype at = bytes.indexOf(body); at >= 0 && bytes.contains(url.toUtf8()))
+            return { file.fileName(), at };
+    }
+    return {};
+}
+
+// Overwrites the body of `url` in the disk cache's file, as when the file's bytes go bad on
+// disk. False when there is no such file.
+bool spoilCachedBody(const QString &directory, const QString &url, const QByteArray &body)
+{
+    const CacheFile stored = cacheFileOf(directory, url, body);
+    QFile file(stored.path);
+    return !stored.path.isEmpty() && file.open(QIODevice::ReadWrite) && file.seek(stored.bodyAt)
+            && file.write(junkLike(body)) == body.size();
+}
+
+// A PNG file of noise: about as many bytes as it has pixels times three.
+QByteArray noisePng(QSize size, quint32 seed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, random.generate() | 0xff000000);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+qint64 bytesIn(const QString &directory)
+{
+    qint64 bytes = 0;
+    QDirIterator files(directory, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        files.next();
+        bytes += files.fileInfo().size();
+    }
+    return bytes;
 }
 
 // The colour the view shows, or an invalid colour when it shows no image.
@@ -236,7 +278,7 @@ TEST_F(ImageLoaderTest, ABodyThatDoesNotDecodeIsFetchedOnceMoreOnlyWhenItCameFro
         m_service.answer("/" + c.name.toLatin1(), c.then);
         ImageView view;
         if (load(view, m_service.url(c.name)) == true) {
-            ASSERT_TRUE(spoilCachedBody(m_cache.path(), m_service.url(c.name)));
+            ASSERT_TRUE(spoilCachedBody(m_cache.path(), m_service.url(c.name), c.first.body));
         }
     }
     m_service.clearRequests();
@@ -264,6 +306,153 @@ TEST_F(ImageLoaderTest, ABodyThatDoesNotDecodeIsFetchedOnceMoreOnlyWhenItCameFro
             EXPECT_EQ(load(again, m_service.url(c.name), &afterwards), true);
             EXPECT_EQ(m_service.requestCount("/" + c.name.toLatin1()), 1);
         }
+    }
+}
+
+// A file of the disk cache damaged as a crash, a power loss or a failing disk leaves it: each
+// image is fetched once more at once, shows, and its new copy serves the next start alone. The
+// loader's own deadlines lie far past the test's wait, so an image that waits on what the cache
+// holds fails here rather than ending at a deadline.
+TEST_F(ImageLoaderTest, AnImageWhoseCacheFileIsDamagedAnywhereIsFetchedAgainAtOnce)
+{
+    using Damage = std::function<void(QByteArray & file, qsizetype bodyAt, qsizetype bodySize)>;
+    const auto flip = [](QByteArray &file, qsizetype at) {
+        for (qsizetype i = at; i < at + 8; ++i)
+            file[i] = char(~file[i]);
+    };
+    const std::pair<const char *, Damage> damages[] = {
+        { "header bytes", [&](QByteArray &f, qsizetype at, qsizetype) { flip(f, at / 2); } },
+        { "header's last bytes", [&](QByteArray &f, qsizetype at, qsizetype) { flip(f, at - 8); } },
+        { "body bytes", [&](QByteArray &f, qsizetype at, qsizetype n) { flip(f, at + n / 2); } },
+        { "cut inside the header",
+          [](QByteArray &f, qsizetype at, qsizetype) { f.resize(at / 2); } },
+        { "cut inside the body",
+          [](QByteArray &f, qsizetype at, qsizetype n) { f.resize(at + n / 2); } },
+        { "emptied", [](QByteArray &f, qsizetype, qsizetype) { f.clear(); } },
+        { "random bytes",
+          [](QByteArray &f, qsizetype, qsizetype) {
+              QRandomGenerator random(20);
+              for (char &byte : f)
+                  byte = char(random.bounded(256));
+          } },
+    };
+    // As an image service answers: stored as it came, not compressed.
+    const QByteArray png = flatPng(red, { 16, 16 });
+    const ScriptedAnswer answer{
+        200, { { "Content-Type", "image/png" }, { "Cache-Control", "max-age=3600" } }, png
+    };
+    for (const auto &[name, damage] : damages) {
+        SCOPED_TRACE(name);
+        QTemporaryDir cache;
+        ImageLoader::Options patient;
+        patient.cacheDirectory = cache.path();
+        patient.limits.idleTimeout = patient.limits.totalTimeout = 1h;
+        const QByteArray path = "/" + QByteArray(name).replace(' ', '-') + ".png";
+        const QString url = m_service.url(QString::fromLatin1(path.mid(1)));
+        m_service.answer(path, answer);
+        {
+            ImageLoader filling(patient);
+            ImageView view;
+            ASSERT_EQ(load(view, url, &filling), true);
+        }
+        const CacheFile stored = cacheFileOf(cache.path(), url, png);
+        ASSERT_GT(stored.bodyAt, 0);
+        QFile file(stored.path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        damage(bytes, stored.bodyAt, png.size());
+        ASSERT_TRUE(file.resize(0) && file.write(bytes) == bytes.size());
+        file.close();
+
+        for (const char *start : { "next start", "the start after" }) {
+            SCOPED_TRACE(start);
+            ImageLoader restarted(patient);
+            ImageView view;
+            EXPECT_EQ(load(view, url, &restarted), true);
+            EXPECT_EQ(shown(view), red);
+            EXPECT_EQ(m_service.requestCount(path), 2);
+        }
+    }
+}
+
+// The disk cache keeps to its size: the oldest entries give way to the newest, and an image too
+// large for it, whether its size is announced or not, shows without being kept.
+TEST_F(ImageLoaderTest, TheDiskCacheKeepsToItsSizeWithTheNewestEntries)
+{
+    ImageLoader::Options small = options();
+    small.diskCacheBytes = 16 * 1024;
+    const QByteArray large = noisePng({ 96, 96 }, 99);
+    ASSERT_GT(large.size(), small.diskCacheBytes);
+    const QByteArray chunked =
+            QByteArray::number(large.size(), 16) + "\r\n" + large + "\r\n0\r\n\r\n";
+    m_service.answer("/large.png",
+                     ScriptedAnswer{ 200,
+                                     { { "Content-Type", "image/png" },
+                                       { "Cache-Control", "max-age=3600" } },
+                                     large });
+    m_service.answer("/large-chunked.png",
+                     ScriptedAnswer{ 200,
+                                     { { "Content-Type", "image/png" },
+                                       { "Cache-Control", "max-age=3600" },
+                                       { "Transfer-Encoding", "chunked" } },
+                                     chunked });
+    const auto path = [](int i) { return "/" + QByteArray::number(i) + ".png"; };
+    for (int i = 0; i < 10; ++i) {
+        const QByteArray png = noisePng({ 32, 32 }, i);
+        ASSERT_GT(png.size(), 2048);
+        m_service.answer(path(i),
+                         ScriptedAnswer{ 200,
+                                         { { "Content-Type", "image/png" },
+                                           { "Cache-Control", "max-age=3600" } },
+                                         png });
+    }
+    const auto loadAt = [&](const QByteArray &at) {
+        ImageLoader restarted(small);
+        ImageView view;
+        return load(view, m_service.url(QString::fromLatin1(at.mid(1))), &restarted);
+    };
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_EQ(loadAt(path(i)), true);
+        EXPECT_LE(bytesIn(m_cache.path()), small.diskCacheBytes);
+        spinFor(10ms); // the age that orders the entries is a file's time
+    }
+    for (const QByteArray &at : { QByteArray("/large.png"), QByteArray("/large-chunked.png") }) {
+        SCOPED_TRACE(at.toStdString());
+        for (int start = 1; start <= 2; ++start) {
+            EXPECT_EQ(loadAt(at), true);
+            EXPECT_EQ(m_service.requestCount(at), start);
+        }
+    }
+    EXPECT_LE(bytesIn(m_cache.path()), small.diskCacheBytes);
+    EXPECT_EQ(loadAt(path(9)), true);
+    EXPECT_EQ(m_service.requestCount(path(9)), 1);
+    EXPECT_EQ(loadAt(path(0)), true);
+    EXPECT_EQ(m_service.requestCount(path(0)), 2);
+}
+
+// A stale copy is asked after with its validator; the service's "not modified" shows it, and
+// the copy, its headers renewed on disk, is asked after the same way at the next start.
+TEST_F(ImageLoaderTest, AStaleCopyIsRevalidatedAndServedAgainAfterEachConfirmation)
+{
+    const QByteArray png = flatPng(blue, iconSize);
+    m_service.setResponder([&](const RecordedRequest &request) {
+        return std::optional(request.header("If-None-Match") == "\"v1\""
+                                     ? ScriptedAnswer{ 304, { { "ETag", "\"v1\"" } }, {} }
+                                     : ScriptedAnswer{ 200,
+                                                       { { "Content-Type", "image/png" },
+                                                         { "Cache-Control", "no-cache" },
+                                                         { "ETag", "\"v1\"" } },
+                                                       png });
+    });
+    for (int start = 0; start < 3; ++start) {
+        SCOPED_TRACE(start);
+        ImageLoader restarted(options());
+        ImageView view;
+        EXPECT_EQ(load(view, m_service.url("stale.png"), &restarted), true);
+        EXPECT_EQ(shown(view), blue);
+        ASSERT_EQ(m_service.requestCount(), start + 1);
+        EXPECT_EQ(m_service.requests().back().header("If-None-Match"),
+                  start ? std::optional<QByteArray>("\"v1\"") : std::nullopt);
     }
 }
 
