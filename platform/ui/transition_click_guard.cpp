@@ -8,64 +8,95 @@
 
 namespace lanterncrest {
 
+namespace {
+
+QDeadlineTimer doubleClickIntervalFromNow()
+{
+    // Precise: a click just after the interval acts, so the end must not come late.
+    return QDeadlineTimer(QGuiApplication::styleHints()->mouseDoubleClickInterval(),
+                          Qt::PreciseTimer);
+}
+
+} // namespace
+
 TransitionClickGuard::TransitionClickGuard(QWidget *area) : QObject(area), m_area(area)
 {
-    m_quiet.setSingleShot(true);
-    // A click just after the interval acts, so the end must not come late.
-    m_quiet.setTimerType(Qt::PreciseTimer);
-    connect(&m_quiet, &QTimer::timeout, this, &TransitionClickGuard::settle);
+    // Presses on the area are seen from the first show on, so a change knows whether one came
+    // just before it.
+    area->installEventFilter(this);
+    watchAreaWindow();
 }
 
 TransitionClickGuard::~TransitionClickGuard()
 {
-    watch(nullptr);
+    if (m_window)
+        m_window->removeEventFilter(this);
 }
 
 void TransitionClickGuard::begin()
 {
-    QWindow *window = m_area->window()->windowHandle();
-    if (!window || !m_area->isVisible())
-        return; // no pointer can be on it
-    watch(window);
-    m_quiet.start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    watchAreaWindow();
+    if (m_area->isVisible() && !m_changeMayFollowClick.hasExpired())
+        m_quiet = doubleClickIntervalFromNow();
 }
 
 bool TransitionClickGuard::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_area) {
+        if (event->type() == QEvent::Show)
+            watchAreaWindow();
+        return false;
+    }
     if (watched != m_window)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        const auto &press = static_cast<const QMouseEvent &>(*event);
-        if (!m_quiet.isActive()) {
-            // The release of an earlier dropped press went elsewhere: this press starts afresh.
-            m_dropped &= ~press.button();
-            settle();
-            return false;
-        }
-        m_dropped |= press.button();
-        m_quiet.start();
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        const auto &release = static_cast<const QMouseEvent &>(*event);
-        if (!(m_dropped & release.button()))
-            return false;
-        m_dropped &= ~release.button();
-        if (m_quiet.isActive())
-            m_quiet.start();
-        else
-            settle();
-        return true;
-    }
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        return filterPointer(static_cast<const QMouseEvent &>(*event));
     default:
         return false;
     }
 }
 
-void TransitionClickGuard::watch(QWindow *window)
+// True when the event is dropped.
+bool TransitionClickGuard::filterPointer(const QMouseEvent &event)
 {
+    if (event.type() == QEvent::MouseButtonRelease) {
+        if (!(m_dropped & event.button()))
+            return false;
+        m_dropped &= ~event.button();
+        if (!m_quiet.hasExpired())
+            m_quiet = doubleClickIntervalFromNow();
+        return true;
+    }
+    if (!lands(event))
+        return false;
+    if (m_quiet.hasExpired()) {
+        // The release of an earlier dropped press went elsewhere: this press starts afresh.
+        m_dropped &= ~event.button();
+        m_changeMayFollowClick = doubleClickIntervalFromNow();
+        return false;
+    }
+    m_dropped |= event.button();
+    m_quiet = doubleClickIntervalFromNow();
+    return true;
+}
+
+// Whether the press goes to the area, not to a widget of the host beside or over it.
+bool TransitionClickGuard::lands(const QMouseEvent &event) const
+{
+    QWidget *top = m_area->window();
+    const QPoint at = event.position().toPoint();
+    QWidget *target = top->childAt(at);
+    if (!target && top->rect().contains(at))
+        target = top;
+    return target && (target == m_area || m_area->isAncestorOf(target));
+}
+
+void TransitionClickGuard::watchAreaWindow()
+{
+    QWindow *window = m_area->window()->windowHandle();
     if (window == m_window)
         return;
     if (m_window)
@@ -73,13 +104,6 @@ void TransitionClickGuard::watch(QWindow *window)
     m_window = window;
     if (window)
         window->installEventFilter(this);
-}
-
-void TransitionClickGuard::settle()
-{
-    // Releases of dropped presses still belong to the dropped sequence.
-    if (!m_dropped)
-        watch(nullptr);
 }
 
 } // namespace lanterncrest

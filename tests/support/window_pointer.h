@@ -51,13 +51,17 @@ public:
         press(at);
         release(at);
     }
-    // Rests, on the events' clock and in the event loop, a little longer than a double-click
-    // may take, so the last click sequence is over.
+    // Rests, on the events' clock and in the event loop.
+    void rest(std::chrono::milliseconds pause)
+    {
+        QTest::lastMouseTimestamp += pause.count();
+        spinFor(pause);
+    }
+    // Rests a little longer than a double-click may take, so the last click sequence is over.
     void restPastADoubleClick()
     {
-        const int pause = 50 + QGuiApplication::styleHints()->mouseDoubleClickInterval();
-        QTest::lastMouseTimestamp += pause;
-        spinFor(std::chrono::milliseconds(pause));
+        rest(std::chrono::milliseconds(
+                50 + QGuiApplication::styleHints()->mouseDoubleClickInterval()));
     }
 
 private:
