@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -80,9 +79,8 @@ void VerifiedDiskCache::setCacheDirectory(const QString &directory)
 
 void VerifiedDiskCache::setMaximumCacheSize(qint64 bytes)
 {
+    // The next store makes room: nothing need be counted at start-up.
     m_maximumSize = std::max<qint64>(bytes, 0);
-    if (cacheSize() > m_maximumSize)
-        makeRoom();
 }
 
 QNetworkCacheMetaData VerifiedDiskCache::metaData(const QUrl &url)
@@ -96,9 +94,7 @@ void VerifiedDiskCache::updateMetaData(const QNetworkCacheMetaData &metaData)
 {
     if (!metaData.isValid() || !metaData.saveToDisk())
         return;
-    std::optional<CacheEntry> entry = std::exchange(m_lastRead, std::nullopt);
-    if (!entry || entry->metaData.url() != metaData.url())
-        entry = readWhole(metaData.url());
+    std::optional<CacheEntry> entry = takeWhole(metaData.url());
     if (!entry)
         return;
     entry->metaData = metaData;
@@ -107,9 +103,7 @@ void VerifiedDiskCache::updateMetaData(const QNetworkCacheMetaData &metaData)
 
 QIODevice *VerifiedDiskCache::data(const QUrl &url)
 {
-    std::optional<CacheEntry> entry = std::exchange(m_lastRead, std::nullopt);
-    if (!entry || entry->metaData.url() != url)
-        entry = readWhole(url);
+    std::optional<CacheEntry> entry = takeWhole(url);
     if (!entry)
         return nullptr;
     auto *body = new QBuffer;
@@ -131,14 +125,8 @@ qint64 VerifiedDiskCache::cacheSize() const
 {
     if (!m_size) {
         qint64 size = 0;
-        if (!m_directory.isEmpty()) {
-            QDirIterator entries(entriesDirectory(), { QLatin1Char('*') + entrySuffix },
-                                 QDir::Files);
-            while (entries.hasNext()) {
-                entries.next();
-                size += entries.fileInfo().size();
-            }
-        }
+        for (const QFileInfo &entry : entryFiles())
+            size += entry.size();
         m_size = size;
     }
     return *m_size;
@@ -172,17 +160,22 @@ void VerifiedDiskCache::insert(QIODevice *device)
 void VerifiedDiskCache::clear()
 {
     m_lastRead.reset();
-    if (m_directory.isEmpty())
-        return;
-    QDirIterator entries(entriesDirectory(), { QLatin1Char('*') + entrySuffix }, QDir::Files);
-    while (entries.hasNext())
-        QFile::remove(entries.next());
+    for (const QFileInfo &entry : entryFiles())
+        QFile::remove(entry.filePath());
     m_size.reset();
 }
 
 QString VerifiedDiskCache::entriesDirectory() const
 {
     return m_directory + QStringLiteral("/entries");
+}
+
+QFileInfoList VerifiedDiskCache::entryFiles(QDir::SortFlags order) const
+{
+    if (m_directory.isEmpty())
+        return {};
+    return QDir(entriesDirectory())
+            .entryInfoList({ QLatin1Char('*') + entrySuffix }, QDir::Files, order);
 }
 
 QString VerifiedDiskCache::entryPath(const QUrl &url) const
@@ -192,6 +185,12 @@ QString VerifiedDiskCache::entryPath(const QUrl &url) const
             + QString::fromLatin1(
                     QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(40))
             + entrySuffix;
+}
+
+std::optional<CacheEntry> VerifiedDiskCache::takeWhole(const QUrl &url)
+{
+    std::optional<CacheEntry> entry = std::exchange(m_lastRead, std::nullopt);
+    return entry && entry->metaData.url() == url ? std::move(entry) : readWhole(url);
 }
 
 std::optional<CacheEntry> VerifiedDiskCache::readWhole(const QUrl &url)
@@ -242,12 +241,8 @@ bool VerifiedDiskCache::removeFile(const QString &path)
 void VerifiedDiskCache::makeRoom()
 {
     // The oldest give way until a tenth of the room is free, so that not every store evicts.
-    const QFileInfoList oldestFirst =
-            QDir(entriesDirectory())
-                    .entryInfoList({ QLatin1Char('*') + entrySuffix }, QDir::Files,
-                                   QDir::Time | QDir::Reversed);
     const qint64 goal = m_maximumSize * 9 / 10;
-    for (const QFileInfo &entry : oldestFirst) {
+    for (const QFileInfo &entry : entryFiles(QDir::Time | QDir::Reversed)) {
         if (cacheSize() <= goal)
             break;
         removeFile(entry.filePath());

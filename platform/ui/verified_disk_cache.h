@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractNetworkCache>
+#include <QDir>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -48,10 +49,13 @@ private:
     class PendingEntry;
 
     QString entriesDirectory() const;
+    QFileInfoList entryFiles(QDir::SortFlags order = QDir::NoSort) const;
     QString entryPath(const QUrl &url) const;
     qint64 storableBytes() const { return m_maximumSize * 3 / 4; }
     // The entry for `url` when its file reads back whole; a damaged file is removed.
     std::optional<CacheEntry> readWhole(const QUrl &url);
+    // The same, taking the one metaData() just read where it is for `url`.
+    std::optional<CacheEntry> takeWhole(const QUrl &url);
     void store(const CacheEntry &entry);
     bool removeFile(const QString &path);
     void makeRoom();

@@ -38,10 +38,7 @@ protected:
     }
     void TearDown() override { ProgressHUD::dismiss(); }
 
-    QPoint inWindow(const QWidget &widget) const
-    {
-        return widget.mapTo(&window, widget.rect().center());
-    }
+    QPoint inWindow(const QWidget &widget) const { return centreIn(window, widget); }
     QPoint teamPoint(int item)
     {
         CollectionView &grid = *entry->teamsCollectionView();

@@ -31,6 +31,12 @@ private:
     int m_previous;
 };
 
+// Where a click on `widget` goes, in the coordinates of `window`, which holds it.
+inline QPoint centreIn(const QWidget &window, const QWidget &widget)
+{
+    return widget.mapTo(&window, widget.rect().center());
+}
+
 // The left mouse button over a shown widget's window, fed to the application as a window system
 // feeds it: each event reaches whatever is under the pointer at that moment, and the application
 // itself makes a press that follows the last one closely, in the events' own times, a

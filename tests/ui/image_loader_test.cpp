@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
@@ -35,6 +34,12 @@ ScriptedAnswer image(QColor color, QSize size = iconSize)
 ScriptedAnswer cachedHour(ScriptedAnswer answer)
 {
     return std::move(answer).withHeader("Cache-Control", "max-age=3600");
+}
+
+// As an image service answers: of its own type only, so stored as it came, fresh for an hour.
+ScriptedAnswer storedImage(QByteArray png)
+{
+    return cachedHour(ScriptedAnswer{ 200, { { "Content-Type", "image/png" } }, std::move(png) });
 }
 
 // Bytes the size of the real body that no decoder takes for an image.
@@ -83,11 +88,7 @@ QByteArray noisePng(QSize size, quint32 seed)
         for (int x = 0; x < size.width(); ++x)
             image.setPixel(x, y, random.generate() | 0xff000000);
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return pngOf(image);
 }
 
 qint64 bytesIn(const QString &directory)
@@ -336,11 +337,7 @@ TEST_F(ImageLoaderTest, AnImageWhoseCacheFileIsDamagedAnywhereIsFetchedAgainAtOn
                   byte = char(random.bounded(256));
           } },
     };
-    // As an image service answers: stored as it came, not compressed.
     const QByteArray png = flatPng(red, { 16, 16 });
-    const ScriptedAnswer answer{
-        200, { { "Content-Type", "image/png" }, { "Cache-Control", "max-age=3600" } }, png
-    };
     for (const auto &[name, damage] : damages) {
         SCOPED_TRACE(name);
         QTemporaryDir cache;
@@ -349,7 +346,7 @@ TEST_F(ImageLoaderTest, AnImageWhoseCacheFileIsDamagedAnywhereIsFetchedAgainAtOn
         patient.limits.idleTimeout = patient.limits.totalTimeout = 1h;
         const QByteArray path = "/" + QByteArray(name).replace(' ', '-') + ".png";
         const QString url = m_service.url(QString::fromLatin1(path.mid(1)));
-        m_service.answer(path, answer);
+        m_service.answer(path, storedImage(png));
         {
             ImageLoader filling(patient);
             ImageView view;
@@ -385,26 +382,14 @@ TEST_F(ImageLoaderTest, TheDiskCacheKeepsToItsSizeWithTheNewestEntries)
     ASSERT_GT(large.size(), small.diskCacheBytes);
     const QByteArray chunked =
             QByteArray::number(large.size(), 16) + "\r\n" + large + "\r\n0\r\n\r\n";
-    m_service.answer("/large.png",
-                     ScriptedAnswer{ 200,
-                                     { { "Content-Type", "image/png" },
-                                       { "Cache-Control", "max-age=3600" } },
-                                     large });
+    m_service.answer("/large.png", storedImage(large));
     m_service.answer("/large-chunked.png",
-                     ScriptedAnswer{ 200,
-                                     { { "Content-Type", "image/png" },
-                                       { "Cache-Control", "max-age=3600" },
-                                       { "Transfer-Encoding", "chunked" } },
-                                     chunked });
+                     storedImage(chunked).withHeader("Transfer-Encoding", "chunked"));
     const auto path = [](int i) { return "/" + QByteArray::number(i) + ".png"; };
     for (int i = 0; i < 10; ++i) {
         const QByteArray png = noisePng({ 32, 32 }, i);
         ASSERT_GT(png.size(), 2048);
-        m_service.answer(path(i),
-                         ScriptedAnswer{ 200,
-                                         { { "Content-Type", "image/png" },
-                                           { "Cache-Control", "max-age=3600" } },
-                                         png });
+        m_service.answer(path(i), storedImage(png));
     }
     const auto loadAt = [&](const QByteArray &at) {
         ImageLoader restarted(small);

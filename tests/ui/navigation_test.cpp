@@ -48,8 +48,7 @@ public:
     }
     QPoint buttonIn(const QWidget &window) const
     {
-        const auto *button = viewIfLoaded()->findChild<QPushButton *>();
-        return button->mapTo(&window, button->rect().center());
+        return centreIn(window, *viewIfLoaded()->findChild<QPushButton *>());
     }
     int clicks = 0;
     std::function<void()> onClick;
@@ -70,7 +69,7 @@ struct HostWindow
         });
         window.resize(700, 600);
     }
-    QPoint hostButton() const { return button->mapTo(&window, button->rect().center()); }
+    QPoint hostButton() const { return centreIn(window, *button); }
     std::shared_ptr<ButtonScreen> top() const
     {
         return std::dynamic_pointer_cast<ButtonScreen>(navigation->topViewController());
@@ -157,7 +156,7 @@ TEST(Navigation, MoreClicksOnBackPopOneScreenAndLaterClicksActAgain)
         WindowPointer pointer(navigation);
         pointer.restPastADoubleClick();
         const QToolButton &back = *navigation.navigationBar()->backButton();
-        const QPoint at = back.mapTo(&navigation, back.rect().center());
+        const QPoint at = centreIn(navigation, back);
         for (int k = 1; k <= c.clicks; ++k) {
             pointer.press(at);
             if (k < c.clicks || c.lastReleased)
